@@ -1,0 +1,28 @@
+# shellcheck shell=bash
+# Installs the Debian packages named as arguments that are not installed yet.
+# Quick when everything is present; uses sudo when not root.
+
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# What building and running the program needs.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
+                fonts-dejavu-core fonts-liberation2)
+# What the tests need besides: a virtual display, a window manager, input and
+# accessibility tools, and the packaging and style checkers.
+TEST_PACKAGES=(xvfb xauth xdotool openbox dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+               python3-gi x11-utils desktop-file-utils appstream dpkg-dev file)

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "forms/form_model.h"
+
+namespace forms {
+
+/// Turns a definition into a live, hidden top-level window. Every control and menu action
+/// carries its design name as objectName; array members also carry the property "index".
+std::unique_ptr<QWidget> buildWindow(const WindowDefinition& definition);
+
+} // namespace forms

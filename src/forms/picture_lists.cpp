@@ -1,0 +1,93 @@
+#include "forms/picture_lists.h"
+
+#include <array>
+
+static void initDwellstarAssets() {
+    // Resources in a static library are only registered by this call.
+    Q_INIT_RESOURCE(dwellstar_assets);
+}
+
+namespace forms {
+
+namespace {
+
+constexpr std::array<PictureItem, 12> kSunSigns = {{
+    {"Aries.jpg", ":/pictures/signs/Aries.jpg"},
+    {"Taurus.jpg", ":/pictures/signs/Taurus.jpg"},
+    {"Gemini.jpg", ":/pictures/signs/Gemini.jpg"},
+    {"Cancer.jpg", ":/pictures/signs/Cancer.jpg"},
+    {"Leo.jpg", ":/pictures/signs/Leo.jpg"},
+    {"Virgo.jpg", ":/pictures/signs/Virgo.jpg"},
+    {"Libra.jpg", ":/pictures/signs/Libra.jpg"},
+    {"Scorpio.jpg", ":/pictures/signs/Scorpio.jpg"},
+    {"Sagittarius.jpg", ":/pictures/signs/Sagittarius.jpg"},
+    {"Capricorn.jpg", ":/pictures/signs/Capricorn.jpg"},
+    {"Aquarius.jpg", ":/pictures/signs/Aquarius.jpg"},
+    {"Pisces.jpg", ":/pictures/signs/Pisces.jpg"},
+}};
+
+constexpr std::array<PictureItem, 15> kColors = {{
+    {"blue.jpg", ":/pictures/colors/blue.jpg"},
+    {"coral.jpg", ":/pictures/colors/coral.jpg"},
+    {"gold.jpg", ":/pictures/colors/gold.jpg"},
+    {"green.jpg", ":/pictures/colors/green.jpg"},
+    {"indigo.jpg", ":/pictures/colors/indigo.jpg"},
+    {"magenta.jpg", ":/pictures/colors/magenta.jpg"},
+    {"olive.jpg", ":/pictures/colors/olive.jpg"},
+    {"orange.jpg", ":/pictures/colors/orange.jpg"},
+    {"red.jpg", ":/pictures/colors/red.jpg"},
+    {"turquoise.jpg", ":/pictures/colors/turquoise.jpg"},
+    {"violet.jpg", ":/pictures/colors/violet.jpg"},
+    {"yellow.jpg", ":/pictures/colors/yellow.jpg"},
+    {"", ":/pictures/colors/pink.jpg"},
+    {"white.jpg", ":/pictures/colors/white.jpg"},
+    {"brown", ":/pictures/colors/brown.jpg"},
+}};
+
+} // namespace
+
+std::span<const PictureItem> sunSignPictures() {
+    return kSunSigns;
+}
+
+std::span<const PictureItem> colorPictures() {
+    return kColors;
+}
+
+void initResources() {
+    static const bool done = [] {
+        initDwellstarAssets();
+        return true;
+    }();
+    (void)done;
+}
+
+PictureList::PictureList(std::span<const PictureItem> items, QWidget* parent)
+    : QWidget(parent), m_items(items), m_decoded(items.size()) {
+    initResources();
+    hide();
+}
+
+int PictureList::count() const {
+    return static_cast<int>(m_items.size());
+}
+
+QString PictureList::key(int position) const {
+    if (position < 1 || position > count())
+        return {};
+    const std::string_view key = m_items[static_cast<std::size_t>(position - 1)].key;
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+QPixmap PictureList::picture(int position) const {
+    if (position < 1 || position > count())
+        return {};
+    const auto slot = static_cast<std::size_t>(position - 1);
+    if (m_decoded[slot].isNull()) {
+        const std::string_view path = m_items[slot].resource;
+        m_decoded[slot].load(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    }
+    return m_decoded[slot];
+}
+
+} // namespace forms

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace forms {
+
+struct PictureItem {
+    std::string_view key; ///< empty: the item has no key
+    std::string_view resource;
+};
+
+/// The 12 sign emblems, Aries first (200 x 200).
+std::span<const PictureItem> sunSignPictures();
+/// The 15 colour swatches (25 x 25).
+std::span<const PictureItem> colorPictures();
+
+/// Makes the embedded pictures available; safe to call more than once.
+void initResources();
+
+/// An invisible holder of pictures addressed by 1-based position.
+/// Pictures are decoded on first use, so a window that never shows one never pays for it.
+class PictureList final : public QWidget {
+public:
+    PictureList(std::span<const PictureItem> items, QWidget* parent);
+
+    int count() const;
+    /// Empty for a position the list does not hold, or an item without key.
+    QString key(int position) const;
+    /// A null pixmap for a position the list does not hold.
+    QPixmap picture(int position) const;
+
+private:
+    std::span<const PictureItem> m_items;
+    mutable std::vector<QPixmap> m_decoded;
+};
+
+} // namespace forms

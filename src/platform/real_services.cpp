@@ -1,0 +1,149 @@
+#include "platform/real_services.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+QString forDisplay(QString text) {
+    // A lone carriage return is a line break to the user.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+class RealDialogs final : public Dialogs {
+public:
+    void message(const QString& text, MessageIcon icon, const QString& caption) override {
+        QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical
+                                                   : QMessageBox::Information,
+                        caption, forDisplay(text), QMessageBox::Ok);
+        box.setObjectName(QStringLiteral("messageBox"));
+        box.exec();
+    }
+    Answer question(const QString& text, const QString& caption) override {
+        QMessageBox box(QMessageBox::Information, caption, forDisplay(text),
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setObjectName(QStringLiteral("questionBox"));
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+};
+
+class RealUrlOpener final : public UrlOpener {
+public:
+    void open(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
+
+class RealSettingsStore final : public SettingsStore {
+public:
+    QString value(const QString& application, const QString& section,
+                  const QString& key) override {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
+        settings.beginGroup(section);
+        return settings.value(key).toString();
+    }
+    void setValue(const QString& application, const QString& section, const QString& key,
+                  const QString& value) override {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
+        settings.beginGroup(section);
+        settings.setValue(key, value);
+        settings.endGroup();
+        // The process ends without running destructors, so write now.
+        settings.sync();
+    }
+};
+
+class RealInstanceLock final : public InstanceLock {
+public:
+    bool tryAcquire() override {
+        if (!m_lock) {
+            QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+            if (dir.isEmpty())
+                dir = QDir::tempPath();
+            const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
+            m_lock = std::make_unique<QLockFile>(dir + QStringLiteral("/kv-dwellstar-") + user +
+                                                 QStringLiteral(".lock"));
+            // Never stale by age: only a dead owner frees the lock.
+            m_lock->setStaleLockTime(0);
+        }
+        if (m_lock->isLocked())
+            return true;
+        return m_lock->tryLock(0);
+    }
+    void release() override {
+        if (m_lock)
+            m_lock->unlock();
+    }
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+class RealClock final : public Clock {
+public:
+    QDate today() override { return QDate::currentDate(); }
+    quint64 seed() override {
+        return static_cast<quint64>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    }
+};
+
+class RealRandom final : public RandomSource {
+public:
+    void seed(quint64 value) override { m_engine.seed(value); }
+    double next() override {
+        // 53 random bits scaled below 1: never 1.0, unlike some real distributions.
+        return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
+    }
+
+private:
+    std::mt19937_64 m_engine{5489u};
+};
+
+std::vector<std::function<void()>>& endHooks() {
+    static std::vector<std::function<void()>> hooks;
+    return hooks;
+}
+
+class RealProcessEnd final : public ProcessEnd {
+public:
+    void end() override {
+        for (const auto& hook : endHooks())
+            hook();
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+};
+
+} // namespace
+
+void addEndHook(std::function<void()> hook) {
+    endHooks().push_back(std::move(hook));
+}
+
+Services realServices() {
+    static RealDialogs dialogs;
+    static RealUrlOpener urls;
+    static RealSettingsStore settings;
+    static RealInstanceLock lock;
+    static RealClock clock;
+    static RealRandom random;
+    static RealProcessEnd process;
+    return {&dialogs, &urls, &settings, &lock, &clock, &random, &process};
+}
+
+} // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace reading {
+
+/// The entries of the input window, read afresh for every reading.
+struct BirthDetails {
+    std::u16string firstName;
+    std::u16string middleName;
+    std::u16string lastName;
+    std::int16_t day = 0;   ///< 0-based position in the day list (0 = the 1st)
+    std::int16_t month = 0; ///< 0-based position in the month list (0 = January)
+    std::int32_t year = 0;
+    std::u16string dayText;
+    std::u16string monthText;
+    std::u16string yearText;
+};
+
+/// The input control that takes the focus after a broken rule.
+enum class FocusTarget { None, FirstName, LastName, Date, Month, Year };
+
+/// The design name of the control behind a focus target; empty for None.
+std::string_view focusControlName(FocusTarget target);
+
+struct RuleBreak {
+    int rule = 0;
+    std::string_view message;
+    FocusTarget focus = FocusTarget::None;
+};
+
+/// The first broken rule, or nothing when the details pass.
+std::optional<RuleBreak> checkBirthDetails(const BirthDetails& details);
+
+bool isLeapYear(std::int32_t year);
+
+inline constexpr std::string_view kOnlyAlphabetMessage = "Please Enter Only Alphabet";
+
+struct NameKeyVerdict {
+    char16_t code = 0; ///< the code to let through; 0 swallows the key
+    bool showRefusal = false;
+};
+
+/// The shared key filter of the three name boxes.
+NameKeyVerdict filterNameKey(char16_t code);
+
+} // namespace reading

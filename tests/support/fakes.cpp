@@ -1,0 +1,65 @@
+#include "support/fakes.h"
+
+namespace testsupport {
+
+void FakeDialogs::message(const QString& text, platform::MessageIcon icon,
+                          const QString& caption) {
+    shown.push_back({text, icon, caption, false});
+    if (onShow)
+        onShow(shown.back());
+}
+
+platform::Answer FakeDialogs::question(const QString& text, const QString& caption) {
+    shown.push_back({text, platform::MessageIcon::Information, caption, true});
+    if (onShow)
+        onShow(shown.back());
+    if (answers.empty())
+        return platform::Answer::No;
+    const platform::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList FakeDialogs::texts() const {
+    QStringList result;
+    for (const ShownMessage& m : shown)
+        result << m.text;
+    return result;
+}
+
+QStringList RecordingUrlOpener::addresses() const {
+    QStringList result;
+    for (const QUrl& url : opened)
+        result << url.toString(QUrl::FullyEncoded);
+    return result;
+}
+
+QString MemorySettings::value(const QString& application, const QString& section,
+                              const QString& key) {
+    const auto it = values.find({application, section, key});
+    return it == values.end() ? QString() : it->second;
+}
+
+void MemorySettings::setValue(const QString& application, const QString& section,
+                              const QString& key, const QString& value) {
+    values[{application, section, key}] = value;
+    ++writes;
+}
+
+double ScriptedRandom::next() {
+    if (!values.empty()) {
+        last = values.front();
+        values.pop_front();
+    }
+    return last;
+}
+
+FakeServices::FakeServices() : m_previous(platform::services()) {
+    platform::services() = {&dialogs, &urls, &settings, &instanceLock, &clock, &random, &process};
+}
+
+FakeServices::~FakeServices() {
+    platform::services() = m_previous;
+}
+
+} // namespace testsupport
