@@ -1,15 +1,65 @@
 #include "app/startup.h"
 
+#include <cstdio>
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "forms/fonts.h"
+#include "forms/picture_lists.h"
+#include "outreach/frm_nag_screen2.h"
+#include "platform/real_services.h"
+#include "platform/services.h"
+#include "shell/frm_main.h"
+#include "shell/mod_help.h"
+#include "shell/shell_windows.h"
+#include "shell/window_manager.h"
 
 namespace app {
 
+void prepareApplication() {
+    // One look on every desktop: the designs set their own colours on a plain style.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    // Only the exit window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(kDesktopId);
+    forms::initResources();
+    forms::registerFontSubstitutes();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+    shell::registerShellWindows();
+    outreach::registerExitWindow();
+}
+
+bool startUp() {
+    platform::Services& services = platform::services();
+    if (!services.instanceLock->tryAcquire()) {
+        platform::showMessage(QStringLiteral("Application is already running"));
+        modHelp::UnloadAllAndEnd();
+        return false;
+    }
+    services.random->seed(services.clock->seed());
+    modHelp::RunUpdateReminder();
+    shell::show(QStringLiteral("frmMain"));
+    shell::frmMain::CoBrand_Randomize();
+    return true;
+}
+
 int run(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("KV Dwellstar needs a graphical desktop, but no display is available.\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KV Dwellstar v1.0"));
-    window.show();
+    platform::addEndHook([] { platform::services().instanceLock->release(); });
+    prepareApplication();
+    if (!startUp())
+        return 0;
     return QApplication::exec();
 }
 

@@ -1,8 +1,19 @@
 #pragma once
 
+#include <QString>
+
 namespace app {
 
-/// Runs the program from start-up to the event loop; returns the exit code.
+inline const QString kDesktopId = QStringLiteral("example.velmora.KVDwellstar");
+
+/// Application-wide look and window registration; needs a QApplication.
+void prepareApplication();
+
+/// The start-up sequence up to the event loop. False when another instance is running (the
+/// user has been told, and the process end was requested).
+bool startUp();
+
+/// Runs the program from start-up to the end; returns the exit code.
 int run(int& argc, char** argv);
 
 } // namespace app

@@ -1,11 +1,156 @@
 #include "forms/form_model.h"
+#include "forms/shared_captions.h"
 
 #include "site_config.h"
 
 namespace forms {
 
+namespace {
+
+constexpr FontSpec kVerdanaBold{.face = "Verdana", .pointSize = 8.25, .bold = true};
+constexpr FontSpec kVerdanaLink{
+    .face = "Verdana", .pointSize = 8.25, .bold = true, .underline = true};
+constexpr FontSpec kBannerFont{.face = "Verdana", .pointSize = 9, .bold = true, .underline = true};
+constexpr FontSpec kSansSerif{.face = "MS Sans Serif", .pointSize = 8.25};
+
+constexpr ColorSpec kBlack = rgb(0x000000);
+constexpr ColorSpec kWhite = rgb(0xFFFFFF);
+constexpr ColorSpec kMaroon = rgb(0x3E0001);
+constexpr ColorSpec kPlum = rgb(0x400040);
+
+constexpr ControlDefinition nameBox(ControlDefinition control) {
+    control.kind = ControlKind::TextBox;
+    control.foreColor = kWhite;
+    control.backColor = kBlack;
+    return control;
+}
+
+constexpr ControlDefinition nameCaption(ControlDefinition control) {
+    control.kind = ControlKind::Label;
+    control.font = kSansSerif;
+    control.foreColor = kMaroon;
+    control.transparent = true;
+    control.autoSize = true;
+    return control;
+}
+
+constexpr ControlDefinition dateList(ControlDefinition control) {
+    control.kind = ControlKind::DropDownList;
+    control.foreColor = systemColor(SystemColor::ButtonFace);
+    control.backColor = kBlack;
+    return control;
+}
+
+// The two offers share one rectangle; only their texts and pointers differ.
+constexpr ControlDefinition brandingLink(ControlDefinition control) {
+    control.kind = ControlKind::Label;
+    control.font = kVerdanaLink;
+    control.foreColor = kPlum;
+    control.alignment = Alignment::Center;
+    return control;
+}
+
+// clang-format off
+constexpr ControlDefinition kControls[] = {
+    {.name = "fraName", .kind = ControlKind::Frame, .geometry = {0, 1440, 7455, 2205},
+     .caption = "Please Fill In The Below Details:", .font = kVerdanaBold, .foreColor = kWhite,
+     .backColor = kBlack, .tabIndex = 10},
+    {.name = "cmdNext", .kind = ControlKind::Button, .parent = "fraName",
+     .geometry = {4200, 1440, 3165, 645}, .caption = "Get My Dwellstar Reading",
+     .font = kVerdanaBold, .backColor = systemColor(SystemColor::ButtonFace), .tabIndex = 6,
+     .style = ButtonStyle::Graphical},
+    {.name = "Frame1", .kind = ControlKind::Frame, .parent = "fraName",
+     .geometry = {120, 240, 7245, 1005}, .caption = "Name", .font = kVerdanaBold,
+     .foreColor = kMaroon, .tabIndex = 13},
+    nameBox({.name = "txtFirstName", .parent = "Frame1", .geometry = {600, 450, 1905, 345},
+             .tabIndex = 0, .accessibleName = "First Name"}),
+    nameBox({.name = "txtMiddleName", .parent = "Frame1", .geometry = {2625, 450, 1965, 345},
+             .tabIndex = 1, .accessibleName = "Middle Name"}),
+    nameBox({.name = "txtLastName", .parent = "Frame1", .geometry = {4710, 450, 1935, 345},
+             .tabIndex = 2, .accessibleName = "Last Name"}),
+    nameCaption({.name = "Label1", .parent = "Frame1", .geometry = {1110, 240, 795, 195},
+                 .caption = " First Name", .tabIndex = 16}),
+    nameCaption({.name = "Label4", .parent = "Frame1", .geometry = {3150, 240, 1095, 195},
+                 .caption = "Middle Name", .tabIndex = 15}),
+    nameCaption({.name = "Label5", .parent = "Frame1", .geometry = {5310, 240, 810, 195},
+                 .caption = " Last Name", .tabIndex = 14}),
+    {.name = "fraBirthDay", .kind = ControlKind::Frame, .parent = "fraName",
+     .geometry = {120, 1440, 4005, 645}, .caption = "Date Of Birth", .font = kVerdanaBold,
+     .foreColor = kMaroon, .tabIndex = 11},
+    dateList({.name = "cboDate", .parent = "fraBirthDay", .geometry = {1800, 240, 855, 315},
+              .tabIndex = 4, .accessibleName = "Date Of Birth: Day"}),
+    dateList({.name = "cboMonth", .parent = "fraBirthDay", .geometry = {120, 240, 1455, 315},
+              .tabIndex = 3, .accessibleName = "Date Of Birth: Month"}),
+    dateList({.name = "cboYear", .parent = "fraBirthDay", .geometry = {2880, 240, 975, 315},
+              .tabIndex = 5, .accessibleName = "Date Of Birth: Year"}),
+    {.name = "Frame2", .kind = ControlKind::Frame, .geometry = {0, 0, 7455, 615},
+     .foreColor = systemColor(SystemColor::WindowText), .tabIndex = 8},
+    {.name = "Label61", .kind = ControlKind::Label, .parent = "Frame2",
+     .geometry = {120, 120, 7200, 465},
+     .caption = kBannerCaption,
+     .font = kBannerFont, .foreColor = kPlum, .transparent = true,
+     .alignment = Alignment::Center, .tabIndex = 9, .pointer = Pointer::HandTwoColor},
+    // Placed below the client area on purpose: reachable by Alt+X and Tab only.
+    {.name = "cmdExit", .kind = ControlKind::Button, .geometry = {5040, 5640, 2085, 315},
+     .caption = "E&xit", .backColor = rgb(0x7CA5E7), .tabIndex = 7,
+     .style = ButtonStyle::Graphical},
+    {.name = "Frame5", .kind = ControlKind::Frame, .geometry = {0, 3600, 7455, 855},
+     .foreColor = kWhite, .tabIndex = 12},
+    {.name = "IMGSunsignList", .kind = ControlKind::ImageList, .parent = "Frame5",
+     .picture = "signs"},
+    {.name = "IMGColor", .kind = ControlKind::ImageList, .parent = "Frame5",
+     .picture = "colors"},
+    brandingLink({.name = "lblCobrand", .parent = "Frame5", .geometry = {240, 160, 6825, 615},
+                  .caption = kCoBrandCaption,
+                  .tabIndex = 17, .pointer = Pointer::HandTwoColor}),
+    brandingLink({.name = "lblFullBrand", .parent = "Frame5", .geometry = {240, 160, 6825, 615},
+                  .caption = kFullBrandCaption,
+                  .tabIndex = 18, .pointer = Pointer::HandSixteenColor}),
+    {.name = "Label2", .kind = ControlKind::Label, .geometry = {60, 720, 7335, 735},
+     .caption = "Know more about the home design preferences of the different zodiac signs. "
+                "Get tips to know your dear one's favorite colors and design styles. "
+                "Gift the perfect home and interiors with the help of this software.",
+     .font = kVerdanaBold, .foreColor = rgb(0x400000), .alignment = Alignment::Center,
+     .tabIndex = 19},
+};
+
+constexpr MenuItemDefinition kFileMenu[] = {
+    {.name = "mnuNext", .caption = "Get My Dwellstar Reading"},
+    {.name = "mnuExit", .caption = "E&xit"},
+};
+
+constexpr MenuItemDefinition kHelpMenu[] = {
+    {.name = "mnuOnline", .caption = "&Online Help"},
+    {.name = "mnuVisit", .caption = "&Visit Us Online"},
+    {.name = "mnuFileSep1", .caption = "-"},
+    {.name = "mnuUpdate", .caption = "&Check for Software Update"},
+    {.name = "mnuFileSep2", .caption = "-"},
+    {.name = "mnuAbout", .caption = "&About Software"},
+};
+
+constexpr MenuItemDefinition kMenu[] = {
+    {.name = "nuFile", .caption = "&File", .children = kFileMenu},
+    {.name = "mnuHelp", .caption = "&Help", .children = kHelpMenu},
+    {.name = "mnuDonate", .caption = "&Donate"},
+    {.name = "mnumakemoney", .caption = "Make Money &Online", .enabled = false},
+};
+// clang-format on
+
+} // namespace
+
 const WindowDefinition& frmMain() {
-    static const WindowDefinition window{.name = "frmMain", .caption = "KV Dwellstar v1.0"};
+    static const WindowDefinition window{
+        .name = "frmMain",
+        .caption = "KV Dwellstar v1.0",
+        .clientWidth = 7455,
+        .clientHeight = 4455,
+        .border = Border::FixedSingle,
+        .backColor = kBlack,
+        .foreColor = kWhite,
+        .font = FontSpec{.face = "Verdana", .pointSize = 8.25},
+        .controls = kControls,
+        .menu = kMenu,
+    };
     return window;
 }
 

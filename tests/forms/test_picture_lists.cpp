@@ -1,10 +1,306 @@
+#include <QBuffer>
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
 #include <QTest>
+
+#include "forms/picture_lists.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kSignNames = {u"Aries"_s,       u"Taurus"_s,    u"Gemini"_s,   u"Cancer"_s,
+                                u"Leo"_s,         u"Virgo"_s,     u"Libra"_s,    u"Scorpio"_s,
+                                u"Sagittarius"_s, u"Capricorn"_s, u"Aquarius"_s, u"Pisces"_s};
+
+// Where the pointer's click lands: the top of the index finger.
+constexpr QPoint kHandHotSpot(7, 0);
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray readResource(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// Marker codes of the segments ahead of the image data; entropy-coded bytes are never scanned.
+QList<int> jpegHeaderMarkers(const QByteArray& bytes) {
+    QList<int> markers;
+    qsizetype at = 2; // past SOI
+    while (at + 4 <= bytes.size() && static_cast<uchar>(bytes[at]) == 0xFF) {
+        const int marker = static_cast<uchar>(bytes[at + 1]);
+        markers.append(marker);
+        if (marker == 0xDA)
+            break;
+        const int length =
+            static_cast<uchar>(bytes[at + 2]) << 8 | static_cast<uchar>(bytes[at + 3]);
+        at += 2 + length;
+    }
+    return markers;
+}
+
+struct ColorCount {
+    int opaque = 0; ///< distinct colours among pixels that are not fully transparent
+    bool transparent = false;
+    bool partialAlpha = false;
+};
+
+ColorCount countColors(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colors;
+    ColorCount count;
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb pixel = argb.pixel(x, y);
+            if (qAlpha(pixel) == 0) {
+                count.transparent = true;
+                continue;
+            }
+            if (qAlpha(pixel) != 255)
+                count.partialAlpha = true;
+            colors.insert(pixel);
+        }
+    }
+    count.opaque = static_cast<int>(colors.size());
+    return count;
+}
+
+QImage loadImage(const QString& path, QByteArray* format = nullptr) {
+    QImageReader reader(path);
+    if (format)
+        *format = reader.format();
+    return reader.read();
+}
+
+} // namespace
 
 class TestPictureLists : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void placeholder() {}
+    void initTestCase() {
+        forms::initResources();
+        forms::initResources(); // a second call must be harmless
+    }
+
+    void counts() {
+        QCOMPARE(forms::sunSignPictures().size(), std::size_t{12});
+        QCOMPARE(forms::colorPictures().size(), std::size_t{15});
+        const forms::PictureList signs(forms::sunSignPictures(), nullptr);
+        const forms::PictureList colors(forms::colorPictures(), nullptr);
+        QCOMPARE(signs.count(), 12);
+        QCOMPARE(colors.count(), 15);
+    }
+
+    void signKeys() {
+        const forms::PictureList signs(forms::sunSignPictures(), nullptr);
+        for (int position = 1; position <= 12; ++position)
+            QCOMPARE(signs.key(position), kSignNames[position - 1] + u".jpg"_s);
+        QVERIFY(signs.key(0).isEmpty());
+        QVERIFY(signs.key(13).isEmpty());
+    }
+
+    void colorKeys() {
+        const QStringList expected = {
+            u"blue.jpg"_s,    u"coral.jpg"_s,  u"gold.jpg"_s,   u"green.jpg"_s, u"indigo.jpg"_s,
+            u"magenta.jpg"_s, u"olive.jpg"_s,  u"orange.jpg"_s, u"red.jpg"_s,   u"turquoise.jpg"_s,
+            u"violet.jpg"_s,  u"yellow.jpg"_s, QString(),       u"white.jpg"_s, u"brown"_s};
+        const forms::PictureList colors(forms::colorPictures(), nullptr);
+        for (int position = 1; position <= 15; ++position)
+            QCOMPARE(colors.key(position), expected[position - 1]);
+        QVERIFY(colors.key(13).isEmpty());
+        QCOMPARE(colors.key(15), u"brown"_s);
+        QVERIFY(colors.key(16).isEmpty());
+        QVERIFY(colors.key(-1).isEmpty());
+    }
+
+    void jpegFiles_data() {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("minBytes");
+        QTest::addColumn<int>("maxBytes");
+        for (const forms::PictureItem& item : forms::sunSignPictures()) {
+            const QString path = toQString(item.resource);
+            QTest::newRow(qPrintable(path)) << path << 200 << 4500 << 5900;
+        }
+        for (const forms::PictureItem& item : forms::colorPictures()) {
+            const QString path = toQString(item.resource);
+            QTest::newRow(qPrintable(path)) << path << 25 << 400 << 1000;
+        }
+    }
+
+    void jpegFiles() {
+        QFETCH(QString, resource);
+        QFETCH(int, side);
+        QFETCH(int, minBytes);
+        QFETCH(int, maxBytes);
+        QVERIFY(QFile::exists(resource));
+        const QByteArray bytes = readResource(resource);
+        QVERIFY2(bytes.size() >= minBytes && bytes.size() <= maxBytes,
+                 qPrintable(u"%1 bytes"_s.arg(bytes.size())));
+
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader reader(&buffer);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(side, side));
+        QCOMPARE(reader.read().size(), QSize(side, side));
+
+        const QList<int> markers = jpegHeaderMarkers(bytes);
+        QVERIFY(markers.contains(0xC0));  // baseline frame
+        QVERIFY(!markers.contains(0xC2)); // progressive frame
+        QCOMPARE(markers.last(), 0xDA);
+    }
+
+    void swatchColors_data() {
+        // Hue range in degrees (lo > hi wraps through 0); hueLo < 0 means no hue: a grey or white.
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("hueLo");
+        QTest::addColumn<int>("hueHi");
+        QTest::addColumn<double>("lightLo");
+        QTest::addColumn<double>("lightHi");
+        QTest::newRow("blue") << 1 << 205 << 245 << 0.30 << 0.65;
+        QTest::newRow("coral") << 2 << 5 << 25 << 0.55 << 0.80;
+        QTest::newRow("gold") << 3 << 44 << 53 << 0.40 << 0.60;
+        QTest::newRow("green") << 4 << 95 << 150 << 0.20 << 0.55;
+        QTest::newRow("indigo") << 5 << 255 << 290 << 0.10 << 0.35;
+        QTest::newRow("magenta") << 6 << 290 << 310 << 0.40 << 0.60;
+        QTest::newRow("olive") << 7 << 52 << 68 << 0.15 << 0.35;
+        QTest::newRow("orange") << 8 << 26 << 40 << 0.40 << 0.60;
+        QTest::newRow("red") << 9 << 350 << 10 << 0.35 << 0.60;
+        QTest::newRow("turquoise") << 10 << 165 << 185 << 0.45 << 0.70;
+        QTest::newRow("violet") << 11 << 262 << 290 << 0.40 << 0.65;
+        QTest::newRow("yellow") << 12 << 54 << 64 << 0.40 << 0.60;
+        QTest::newRow("bright pink") << 13 << 315 << 345 << 0.50 << 0.75;
+        QTest::newRow("white") << 14 << -1 << -1 << 0.95 << 1.00;
+        QTest::newRow("brown") << 15 << 15 << 35 << 0.15 << 0.40;
+    }
+
+    void swatchColors() {
+        QFETCH(int, position);
+        QFETCH(int, hueLo);
+        QFETCH(int, hueHi);
+        QFETCH(double, lightLo);
+        QFETCH(double, lightHi);
+        const forms::PictureList colors(forms::colorPictures(), nullptr);
+        const QImage image = colors.picture(position).toImage();
+        QCOMPARE(image.size(), QSize(25, 25));
+        const QColor centre = image.pixelColor(12, 12);
+        const QString seen = centre.name();
+
+        QVERIFY2(centre.lightnessF() >= lightLo && centre.lightnessF() <= lightHi,
+                 qPrintable(seen));
+        if (hueLo < 0) {
+            QVERIFY2(centre.hslSaturationF() < 0.15, qPrintable(seen));
+            return;
+        }
+        QVERIFY2(centre.hslSaturationF() >= 0.5, qPrintable(seen));
+        const int hue = centre.hslHue();
+        const bool inRange =
+            hueLo <= hueHi ? hue >= hueLo && hue <= hueHi : hue >= hueLo || hue <= hueHi;
+        QVERIFY2(inRange, qPrintable(u"%1 hue %2"_s.arg(seen).arg(hue)));
+    }
+
+    void redIsRed() {
+        const forms::PictureList colors(forms::colorPictures(), nullptr);
+        const QColor red = colors.picture(9).toImage().pixelColor(12, 12);
+        QVERIFY(red.red() > 180);
+        QVERIFY(red.green() < 70);
+        QVERIFY(red.blue() < 70);
+    }
+
+    void picturesDecode() {
+        const forms::PictureList signs(forms::sunSignPictures(), nullptr);
+        for (int position = 1; position <= 12; ++position) {
+            const QPixmap picture = signs.picture(position);
+            QVERIFY(!picture.isNull());
+            QCOMPARE(picture.size(), QSize(200, 200));
+            QCOMPARE(signs.picture(position).cacheKey(), picture.cacheKey()); // decoded once
+        }
+    }
+
+    void picturesOutOfRange() {
+        const forms::PictureList signs(forms::sunSignPictures(), nullptr);
+        const forms::PictureList colors(forms::colorPictures(), nullptr);
+        for (const int position : {0, 13, 16, -1}) {
+            QVERIFY(signs.picture(position).isNull());
+        }
+        for (const int position : {0, 16, -1}) {
+            QVERIFY(colors.picture(position).isNull());
+        }
+        QVERIFY(!colors.picture(15).isNull());
+    }
+
+    void appIcon() {
+        QByteArray format;
+        const QImage icon = loadImage(u":/pictures/app_icon.png"_s, &format);
+        QCOMPARE(format, QByteArray("png"));
+        QCOMPARE(icon.size(), QSize(32, 32));
+        const ColorCount count = countColors(icon);
+        QVERIFY2(count.opaque + (count.transparent ? 1 : 0) <= 256,
+                 qPrintable(u"%1 colours"_s.arg(count.opaque)));
+
+        // A white house under a red roof: both must be there.
+        bool white = false;
+        bool red = false;
+        const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QColor c = argb.pixelColor(x, y);
+                if (c.alpha() < 255)
+                    continue;
+                white = white || (c.red() > 240 && c.green() > 240 && c.blue() > 240);
+                red = red || (c.red() > 170 && c.green() < 80 && c.blue() < 80);
+            }
+        }
+        QVERIFY(white);
+        QVERIFY(red);
+    }
+
+    void handPointers_data() {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<int>("maxColors");
+        QTest::newRow("two colours") << u":/pictures/hand_2color.png"_s << 2;
+        QTest::newRow("sixteen colours") << u":/pictures/hand_16color.png"_s << 16;
+    }
+
+    void handPointers() {
+        QFETCH(QString, resource);
+        QFETCH(int, maxColors);
+        QByteArray format;
+        const QImage hand = loadImage(resource, &format);
+        QCOMPARE(format, QByteArray("png"));
+        QCOMPARE(hand.size(), QSize(32, 32));
+        const ColorCount count = countColors(hand);
+        QVERIFY2(count.opaque <= maxColors, qPrintable(u"%1 colours"_s.arg(count.opaque)));
+        QVERIFY(count.opaque >= 2);
+        QVERIFY(count.transparent);
+        QVERIFY(!count.partialAlpha);
+
+        // Nothing sits above the hot spot, and the hot spot itself is part of the hand.
+        QCOMPARE(qAlpha(hand.pixel(kHandHotSpot)), 255);
+        for (int y = 0; y < kHandHotSpot.y(); ++y)
+            QCOMPARE(qAlpha(hand.pixel(kHandHotSpot.x(), y)), 0);
+    }
+
+    void handPointersShareShape() {
+        const QImage two =
+            loadImage(u":/pictures/hand_2color.png"_s).convertToFormat(QImage::Format_ARGB32);
+        const QImage sixteen =
+            loadImage(u":/pictures/hand_16color.png"_s).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(two.size(), sixteen.size());
+        for (int y = 0; y < two.height(); ++y) {
+            for (int x = 0; x < two.width(); ++x)
+                QCOMPARE(qAlpha(two.pixel(x, y)), qAlpha(sixteen.pixel(x, y)));
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPictureLists)
+QTEST_MAIN(TestPictureLists)
 #include "test_picture_lists.moc"

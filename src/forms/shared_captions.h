@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+#include "site_config.h"
+
+// Captions that both main windows show.
+
+namespace forms {
+
+inline constexpr std::string_view kBannerCaption =
+    "Velmora is the most popular online discussion community of its kind. "
+    "It is the best resource on the occult. Visit " DWELLSTAR_MAIN_HOST " now!";
+
+inline constexpr std::string_view kCoBrandCaption =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
+    "co-branding.";
+
+inline constexpr std::string_view kFullBrandCaption =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.";
+
+} // namespace forms

@@ -1,0 +1,192 @@
+#include "outreach/frm_nag_screen2.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "forms/form_builder.h"
+#include "outreach/mod_tell_a_friend.h"
+#include "platform/services.h"
+#include "shell/event_hooks.h"
+#include "shell/mod_help.h"
+#include "shell/window_manager.h"
+#include "site_config.h"
+
+namespace outreach::frmNagScreen2 {
+
+namespace {
+
+const QString kName = QStringLiteral("frmNagScreen2");
+
+struct FormBox {
+    QString name;
+    QString placeholder;
+    bool refusesSpace;
+};
+
+const std::array<FormBox, 5>& formBoxes() {
+    static const std::array<FormBox, 5> boxes = {{
+        {QStringLiteral("txtName"), QStringLiteral("Your Name"), false},
+        {QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"), true},
+        {QStringLiteral("txtMessage"), QStringLiteral("Your Message"), false},
+        {QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"), false},
+        {QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"), true},
+    }};
+    return boxes;
+}
+
+QWidget* ctl(const QString& name) {
+    return shell::control(kName, name);
+}
+
+QString trimmedText(const QString& box) {
+    return modTellAFriend::trimSpaces(forms::controlText(ctl(box)));
+}
+
+void error(const QString& message) {
+    platform::showMessage(message, platform::MessageIcon::Error);
+}
+
+/// Focus that moves between controls, not the window losing or regaining activation (a
+/// message box, a menu): only the former empties or refills a box.
+bool userMovedFocus(QEvent* event) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+void attachPlaceholder(QWidget* box, const FormBox& spec) {
+    shell::onEvent(box, QEvent::FocusIn, [box, spec](QEvent* event) {
+        if (userMovedFocus(event) &&
+            modTellAFriend::trimSpaces(forms::controlText(box)) == spec.placeholder)
+            forms::setControlText(box, QString());
+        return false;
+    });
+    shell::onEvent(box, QEvent::FocusOut, [box, spec](QEvent* event) {
+        if (userMovedFocus(event) && modTellAFriend::trimSpaces(forms::controlText(box)).isEmpty())
+            forms::setControlText(box, spec.placeholder);
+        return false;
+    });
+}
+
+void attachSpaceFilter(QWidget* box) {
+    shell::onEvent(box, QEvent::KeyPress, [box](QEvent* event) {
+        if (static_cast<QKeyEvent*>(event)->text() != QStringLiteral(" "))
+            return false;
+        error(QStringLiteral("Email Address Cannot Contain Space"));
+        box->setFocus(Qt::OtherFocusReason);
+        return true;
+    });
+}
+
+} // namespace
+
+const std::array<QString, 4>& appealTexts() {
+    static const std::array<QString, 4> texts = {{
+        QStringLiteral("Our family of free programs can only be created and kept up with your "
+                       "support. The best way to support us is to visit " DWELLSTAR_MAIN_HOST
+                       " regularly and take part in the discussions and other activities on its "
+                       "board."),
+        QStringLiteral("Please visit " DWELLSTAR_MAIN_HOST
+                       " regularly and support it by taking part in its discussions and other "
+                       "activities. We cannot support and maintain these programs unless our "
+                       "users visit the site regularly."),
+        QStringLiteral(DWELLSTAR_MAIN_HOST
+                       " is a free online discussion forum on astrology, tarot, numerology and "
+                       "the occult. To help us develop and maintain this program, please visit "
+                       "it regularly."),
+        QStringLiteral(DWELLSTAR_MAIN_HOST
+                       " needs your help. Visiting it regularly and taking part in its "
+                       "discussions and activities helps us maintain it and develop more "
+                       "programs like this one."),
+    }};
+    return texts;
+}
+
+int appealIndex(double r) {
+    // Single precision, as the appeal was always picked; a value just below 1 rounds up to 1.
+    const float scaled = static_cast<float>(r) * 4.0f;
+    return std::clamp(static_cast<int>(std::floor(scaled)), 0, 3);
+}
+
+void attach(QWidget& window) {
+    for (const FormBox& spec : formBoxes()) {
+        QWidget* box = forms::findControl(&window, spec.name);
+        if (!box)
+            continue;
+        attachPlaceholder(box, spec);
+        if (spec.refusesSpace)
+            attachSpaceFilter(box);
+    }
+    shell::onButton(window, QStringLiteral("Check1"), Check1_Click);
+    shell::onClick(window, QStringLiteral("lblGoToHome"), lblGoToHome_Click);
+    shell::onButton(window, QStringLiteral("cmdSubmit"), cmdSubmit_Click);
+    shell::onButton(window, QStringLiteral("cmdClose"), cmdClose_Click);
+}
+
+void Form_Load(QWidget& window) {
+    platform::Services& services = platform::services();
+    services.random->seed(services.clock->seed());
+    const int n = appealIndex(services.random->next());
+    if (QWidget* appeal = forms::findControl(&window, QStringLiteral("Label2")))
+        forms::setControlText(appeal, appealTexts()[static_cast<std::size_t>(n)]);
+    // Above every other window, without taking the focus from the user's current one.
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window.setAttribute(Qt::WA_ShowWithoutActivating, true);
+    shell::show(kName);
+}
+
+void Form_Unload(QWidget& /*window*/) {
+    modHelp::UnloadAllAndEnd();
+}
+
+void Check1_Click() {
+    auto* check = qobject_cast<QAbstractButton*>(ctl(QStringLiteral("Check1")));
+    if (!check || !check->isChecked())
+        return;
+    check->setChecked(false);
+    modHelp::OpenHomePage();
+}
+
+void lblGoToHome_Click() {
+    modHelp::OpenSoftwaresPage();
+}
+
+void cmdSubmit_Click() {
+    modTellAFriend::Referral& details = modTellAFriend::ReferralDetails;
+    details.SenderName = trimmedText(QStringLiteral("txtName"));
+    details.SenderEmail = trimmedText(QStringLiteral("txtEmail"));
+    details.MessageText = trimmedText(QStringLiteral("txtMessage"));
+    details.FriendName = trimmedText(QStringLiteral("txtFriendName"));
+    details.FriendEmail = trimmedText(QStringLiteral("txtFriendEmail"));
+
+    if (details.SenderEmail == details.FriendEmail) {
+        error(QStringLiteral("Please Enter Distinct Email Addresses"));
+        return;
+    }
+    const auto proper = [&](QChar mark) {
+        return details.SenderEmail.contains(mark) && details.FriendEmail.contains(mark);
+    };
+    if (!proper(QLatin1Char('@')) || !proper(QLatin1Char('.'))) {
+        error(QStringLiteral("Please Enter Proper Email Address"));
+        return;
+    }
+    modTellAFriend::SubmitReferral();
+}
+
+void cmdClose_Click() {
+    modHelp::UnloadAllAndEnd();
+}
+
+} // namespace outreach::frmNagScreen2
+
+namespace outreach {
+
+void registerExitWindow() {
+    shell::registerWindow(forms::frmNagScreen2(), {frmNagScreen2::attach, frmNagScreen2::Form_Load,
+                                                   frmNagScreen2::Form_Unload});
+}
+
+} // namespace outreach

@@ -1,0 +1,84 @@
+#include "outreach/mod_tell_a_friend.h"
+
+#include <array>
+
+#include "platform/services.h"
+#include "site_config.h"
+
+namespace modTellAFriend {
+
+Referral ReferralDetails;
+
+namespace {
+
+struct FieldRule {
+    QString Referral::*field;
+    QString placeholder;
+    QString message;
+};
+
+void error(const QString& message) {
+    platform::showMessage(message, platform::MessageIcon::Error);
+}
+
+void OpenReferralAddress() {
+    platform::openUrl(QUrl(ReferralDetails.RequestAddress, QUrl::StrictMode));
+}
+
+QString encoded(const QString& value) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+QString ReferralEndpoint() {
+    return QStringLiteral(DWELLSTAR_MAIN_SITE "/kvvs-refer-a-friend.php");
+}
+
+QString ProgramSite() {
+    return QStringLiteral(DWELLSTAR_PRODUCT_SITE "/");
+}
+
+QString trimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString composeRequestAddress(const Referral& r) {
+    return ReferralEndpoint() + QStringLiteral("?taf1=") + encoded(r.SenderName) +
+           QStringLiteral("&taf2=") + encoded(r.SenderEmail) + QStringLiteral("&taf3=") +
+           encoded(r.MessageText) + QStringLiteral("&taf4=") + encoded(r.FriendName) +
+           QStringLiteral("&taf5=") + encoded(r.FriendEmail) + QStringLiteral("&taf6=") +
+           encoded(ProgramSite());
+}
+
+void SubmitReferral() {
+    static const std::array<FieldRule, 5> rules = {{
+        {&Referral::SenderName, QStringLiteral("Your Name"),
+         QStringLiteral("Please Enter Your Name")},
+        {&Referral::SenderEmail, QStringLiteral("Your Email Address"),
+         QStringLiteral("Please Enter Your Email")},
+        {&Referral::MessageText, QStringLiteral("Your Message"),
+         QStringLiteral("Please Enter Your Message")},
+        {&Referral::FriendName, QStringLiteral("Friend's Name"),
+         QStringLiteral("Please Enter Your Friend's Name")},
+        {&Referral::FriendEmail, QStringLiteral("Friend's Email Address"),
+         QStringLiteral("Please Enter Your Friend's Email")},
+    }};
+    for (const FieldRule& rule : rules) {
+        const QString& value = ReferralDetails.*rule.field;
+        if (value.isEmpty() || value == rule.placeholder) {
+            error(rule.message);
+            return;
+        }
+    }
+    ReferralDetails.RequestAddress = composeRequestAddress(ReferralDetails);
+    OpenReferralAddress();
+}
+
+} // namespace modTellAFriend

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+
+#include <QDate>
+#include <QString>
+
+namespace outreach {
+
+/// Settings keys and values never stand in the store as they read: each character is shifted
+/// by 85 on the way in and back on the way out.
+QString encodeSetting(const QString& text);
+/// Characters that cannot have come from encodeSetting read as U+FFFD.
+QString decodeSetting(const QString& stored);
+
+/// The reminder date as it is stored (before encoding): ISO text, the same in every locale.
+QString dateText(QDate date);
+/// Strict reading: exactly ten characters, a real date, written back to the same text.
+std::optional<QDate> parseDateText(const QString& text);
+
+enum class ReminderStep {
+    StoreFirstDate, ///< nothing stored yet: remember today, ask nothing
+    Silent,         ///< within 14 days either way
+    Ask,            ///< more than 14 days away: ask, then remember today
+    ReplaceInvalid  ///< the stored text is no date: remember today, ask nothing
+};
+
+ReminderStep decideReminder(const QString& storedText, QDate today);
+
+inline const QString kReminderSection = QStringLiteral("Settings");
+inline const QString kReminderKey = QStringLiteral("Duration");
+inline const QString kReminderQuestion =
+    QStringLiteral("There maybe an update to this software available\rDo you want to check for an "
+                   "update?");
+
+/// The settings application name: the executable's file name without extension.
+QString settingsApplicationName();
+
+} // namespace outreach

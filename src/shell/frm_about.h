@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// The about window.
+
+namespace shell::frmAbout {
+
+void attach(QWidget& window);
+void cmdOK_Click();
+
+} // namespace shell::frmAbout

@@ -1,0 +1,76 @@
+#include "shell/mod_help.h"
+
+#include "platform/services.h"
+#include "shell/window_manager.h"
+#include "site_config.h"
+
+namespace modHelp {
+
+namespace {
+
+QUrl address(const char* literal) {
+    return QUrl(QString::fromLatin1(literal), QUrl::StrictMode);
+}
+
+bool g_ending = false;
+
+} // namespace
+
+QUrl HomePageUrl() {
+    return address(DWELLSTAR_MAIN_SITE "/");
+}
+QUrl SoftwaresPageUrl() {
+    return address(DWELLSTAR_MAIN_SITE "/velmorasoftwares");
+}
+QUrl HelpPageUrl() {
+    return address(DWELLSTAR_PRODUCT_SITE "/kv-free-dwellstar-help.html");
+}
+QUrl DownloadPageUrl() {
+    return address(DWELLSTAR_PRODUCT_SITE "/download-kv-free-dwellstar.html");
+}
+QUrl DonatePageUrl() {
+    return address(DWELLSTAR_HELP_SITE "/donate.html");
+}
+QUrl FullBrandPageUrl() {
+    return address(DWELLSTAR_HELP_SITE "/fully-branded.html");
+}
+QUrl CoBrandPageUrl() {
+    return address(DWELLSTAR_HELP_SITE "/co-brand.html");
+}
+
+void OpenHomePage() {
+    platform::openUrl(HomePageUrl());
+}
+void OpenSoftwaresPage() {
+    platform::openUrl(SoftwaresPageUrl());
+}
+void OpenHelpPage() {
+    platform::openUrl(HelpPageUrl());
+}
+void OpenDownloadPage() {
+    platform::openUrl(DownloadPageUrl());
+}
+void OpenDonatePage() {
+    platform::openUrl(DonatePageUrl());
+}
+void OpenFullBrandPage() {
+    platform::openUrl(FullBrandPageUrl());
+}
+void OpenCoBrandPage() {
+    platform::openUrl(CoBrandPageUrl());
+}
+
+void UnloadAllAndEnd() {
+    const bool outermost = !g_ending;
+    if (outermost) {
+        g_ending = true;
+        for (const QString& name : shell::loadedWindows())
+            shell::unload(name);
+    }
+    platform::services().process->end();
+    // Only a test's process end returns; let a later sequence start afresh.
+    if (outermost)
+        g_ending = false;
+}
+
+} // namespace modHelp

@@ -1,0 +1,201 @@
+#include "shell/window_manager.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <utility>
+
+#include "forms/form_builder.h"
+
+namespace shell {
+
+namespace {
+
+struct Registration {
+    const forms::WindowDefinition* definition = nullptr;
+    WindowBehaviour behaviour;
+};
+
+struct LoadedWindow {
+    QString name;
+    QPointer<QWidget> widget;
+    bool unloading = false;
+    bool wantVisible = false;
+    QEventLoop* modalLoop = nullptr;
+};
+
+bool g_flushScheduled = false;
+std::vector<QString> g_pendingShows;
+
+std::map<QString, Registration>& registrations() {
+    static std::map<QString, Registration> all;
+    return all;
+}
+
+std::vector<LoadedWindow>& loaded() {
+    static std::vector<LoadedWindow> windows;
+    return windows;
+}
+
+LoadedWindow* findLoaded(const QString& name) {
+    for (LoadedWindow& entry : loaded()) {
+        if (entry.name == name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+/// The close box unloads the window instead of merely hiding it.
+class CloseToUnload final : public QObject {
+public:
+    CloseToUnload(QString name, QObject* parent) : QObject(parent), m_name(std::move(name)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && watched == parent()) {
+            unload(m_name);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
+void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour) {
+    registrations()[forms::toQString(definition.name)] = {&definition, std::move(behaviour)};
+}
+
+QWidget* loadedWindow(const QString& name) {
+    const LoadedWindow* entry = findLoaded(name);
+    return entry && !entry->unloading ? entry->widget.data() : nullptr;
+}
+
+QWidget* load(const QString& name) {
+    if (LoadedWindow* entry = findLoaded(name))
+        return entry->widget.data();
+    const auto it = registrations().find(name);
+    if (it == registrations().end())
+        return nullptr;
+    const Registration& registration = it->second;
+    std::unique_ptr<QWidget> built = forms::buildWindow(*registration.definition);
+    QWidget* window = built.release(); // owned by the loaded-window list from here on
+    window->installEventFilter(new CloseToUnload(name, window));
+    loaded().push_back({name, window, false, false, nullptr});
+    if (registration.behaviour.attach)
+        registration.behaviour.attach(*window);
+    if (registration.behaviour.formLoad)
+        registration.behaviour.formLoad(*window);
+    return window;
+}
+
+QWidget* control(const QString& window, const QString& name, int index) {
+    return forms::findControl(load(window), name, index);
+}
+
+void show(const QString& name) {
+    if (!load(name))
+        return;
+    LoadedWindow* entry = findLoaded(name);
+    if (!entry || entry->unloading)
+        return;
+    entry->wantVisible = true;
+    std::erase(g_pendingShows, name);
+    g_pendingShows.push_back(name);
+    if (!g_flushScheduled) {
+        g_flushScheduled = true;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { applyPendingVisibility(); }, Qt::QueuedConnection);
+    }
+}
+
+void hide(const QString& name) {
+    QWidget* window = load(name);
+    LoadedWindow* entry = findLoaded(name);
+    if (!window || !entry)
+        return;
+    entry->wantVisible = false;
+    window->hide();
+}
+
+void applyPendingVisibility() {
+    g_flushScheduled = false;
+    const std::vector<QString> pending = std::exchange(g_pendingShows, {});
+    for (const QString& name : pending) {
+        const LoadedWindow* entry = findLoaded(name);
+        if (!entry || entry->unloading || !entry->wantVisible || !entry->widget)
+            continue;
+        QWidget* window = entry->widget;
+        window->show();
+        if (!window->testAttribute(Qt::WA_ShowWithoutActivating)) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+void showModal(const QString& name) {
+    QWidget* window = load(name);
+    if (!window)
+        return;
+    applyPendingVisibility();
+    QEventLoop loop;
+    LoadedWindow* entry = findLoaded(name);
+    entry->modalLoop = &loop;
+    entry->wantVisible = true;
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    window->activateWindow();
+    loop.exec();
+}
+
+void unload(const QString& name) {
+    LoadedWindow* entry = findLoaded(name);
+    if (!entry || entry->unloading)
+        return;
+    entry->unloading = true;
+    const auto it = registrations().find(name);
+    if (it != registrations().end() && it->second.behaviour.formUnload && entry->widget)
+        it->second.behaviour.formUnload(*entry->widget);
+    // The handler may have changed the list; look the entry up again.
+    entry = findLoaded(name);
+    if (!entry)
+        return;
+    QPointer<QWidget> widget = entry->widget;
+    QEventLoop* modalLoop = entry->modalLoop;
+    std::erase_if(loaded(), [&](const LoadedWindow& e) { return e.name == name; });
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();
+    }
+    if (modalLoop)
+        modalLoop->quit();
+}
+
+WindowState state(const QString& name) {
+    const LoadedWindow* entry = findLoaded(name);
+    if (!entry || !entry->widget)
+        return WindowState::NotLoaded;
+    return entry->wantVisible ? WindowState::Shown : WindowState::Hidden;
+}
+
+QStringList loadedWindows() {
+    QStringList names;
+    for (const LoadedWindow& entry : loaded())
+        names << entry.name;
+    return names;
+}
+
+void collectUnloaded() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace shell

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include "forms/form_model.h"
+
+// The program's windows: each is a single instance that is not loaded, loaded and hidden, or
+// shown. Loading builds it from its design and runs its load handler once; unloading runs its
+// unload handler and discards it with everything typed in it.
+
+namespace shell {
+
+enum class WindowState { NotLoaded, Hidden, Shown };
+
+struct WindowBehaviour {
+    /// Wires the handlers to the freshly built controls.
+    std::function<void(QWidget& window)> attach;
+    std::function<void(QWidget& window)> formLoad;
+    std::function<void(QWidget& window)> formUnload;
+};
+
+/// Makes a window known by its design name; a later call replaces the behaviour.
+void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour);
+
+/// The window, loading it (hidden) first if needed; null for an unknown name.
+QWidget* load(const QString& name);
+/// The window if it is loaded, else null; never loads.
+QWidget* loadedWindow(const QString& name);
+/// A control of a window, loading the window first if needed; null if there is none.
+QWidget* control(const QString& window, const QString& name, int index = -1);
+
+/// The window is shown when control returns to the event loop, so that a show undone by a
+/// hide within the same handler never flashes on screen. state() reports it shown at once.
+void show(const QString& name);
+void hide(const QString& name);
+/// Puts pending shows on screen now (tests, benchmarks, and before a modal wait).
+void applyPendingVisibility();
+/// Shows the window modal and returns once it has been unloaded.
+void showModal(const QString& name);
+/// Safe from inside one of the window's own handlers: the widgets live on until the handler
+/// has returned to the event loop.
+void unload(const QString& name);
+
+WindowState state(const QString& name);
+/// Names of the loaded windows in the order they were loaded.
+QStringList loadedWindows();
+
+/// Frees windows whose unloading is complete (tests and benchmarks call it between steps).
+void collectUnloaded();
+
+} // namespace shell
