@@ -12,10 +12,13 @@ const SignProfile* lookUpProfile(std::string_view name) {
 
 std::string designStyleText(const SignProfile& profile) {
     std::string text;
+    // Keyed on position, not on text so far, so an empty first line keeps its separator.
+    bool first = true;
     for (const std::string_view line : profile.designLines) {
-        if (!text.empty())
+        if (!first)
             text += "\r\n";
         text += line;
+        first = false;
     }
     return text;
 }
