@@ -1,0 +1,34 @@
+#include "support/program.h"
+
+#include <QCoreApplication>
+
+#include "app/startup.h"
+#include "shell/mod_help.h"
+#include "shell/window_manager.h"
+
+namespace testsupport {
+
+void prepareProgram() {
+    static const bool done = [] {
+        app::prepareApplication();
+        return true;
+    }();
+    (void)done;
+}
+
+void resetProgram(FakeServices& fakes) {
+    prepareProgram();
+    modHelp::UnloadAllAndEnd();
+    shell::collectUnloaded();
+    QCoreApplication::processEvents();
+    fakes.dialogs.clear();
+    fakes.urls.opened.clear();
+    fakes.process.ends = 0;
+}
+
+void settle() {
+    shell::applyPendingVisibility();
+    QCoreApplication::processEvents();
+}
+
+} // namespace testsupport
