@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix, checks the files, then builds the .deb and checks it.
+set -euo pipefail
+build="$1" work="$2" id="$3"
+rm -rf "$work" && mkdir -p "$work"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+for f in bin/kv-dwellstar \
+         "share/applications/$id.desktop" \
+         "share/metainfo/$id.metainfo.xml" \
+         "share/icons/hicolor/32x32/apps/$id.png" \
+         "share/icons/hicolor/256x256/apps/$id.png"; do
+    [ -e "$work/prefix/$f" ] || fail "missing from the install tree: $f"
+done
+[ -x "$work/prefix/bin/kv-dwellstar" ] || fail "the installed program is not executable"
+file "$work/prefix/share/icons/hicolor/32x32/apps/$id.png" | grep -q "32 x 32" ||
+    fail "the 32x32 icon is not 32 x 32"
+
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null) ||
+    fail "cpack could not build the package"
+deb=$(ls "$work"/deb/*.deb 2>/dev/null | head -n1)
+[ -n "$deb" ] || fail "no .deb was built"
+contents=$(dpkg-deb -c "$deb")
+echo "$contents"
+for f in ./usr/bin/kv-dwellstar "./usr/share/applications/$id.desktop" \
+         "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    grep -q " $f\$" <<<"$contents" || fail "missing from the package: $f"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# Computed from the binary by dpkg-shlibdeps, not written by hand.
+grep -q "libqt6widgets6" <<<"$depends" || fail "Depends lacks the Qt Widgets library: $depends"
+grep -q "libc6" <<<"$depends" || fail "Depends lacks libc6: $depends"
+echo "package OK: $deb"
