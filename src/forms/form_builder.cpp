@@ -32,6 +32,7 @@ namespace {
 
 const char* const kIndexProperty = "index";
 const char* const kAutoSizeProperty = "autoSize";
+const char* const kCaptionProperty = "caption";
 const char* const kClientName = "client";
 
 // The hot spot of the pointing-hand pictures: the tip of the index finger.
@@ -163,34 +164,75 @@ bool hasAccessKey(const QString& caption) {
     return false;
 }
 
+/// A label keeps its caption as written and shows it as the platform would: the access key
+/// underlined when it has somewhere to go, "&&" as one ampersand.
+void showCaption(QLabel* label, const QString& caption) {
+    label->setProperty(kCaptionProperty, caption);
+    label->setText(label->buddy() ? caption : withoutAccessKeys(caption));
+    if (label->property(kAutoSizeProperty).toBool())
+        label->adjustSize();
+}
+
 QPixmap designPicture(const ControlDefinition& control) {
     if (control.picture.empty())
         return {};
     if (control.picture.front() == ':')
-        return QPixmap(toQString(control.picture));
+        return loadPicture(toQString(control.picture));
     const auto list = control.picture == "signs" ? sunSignPictures() : colorPictures();
     if (control.pictureIndex < 1 || control.pictureIndex > static_cast<int>(list.size()))
         return {};
-    return QPixmap(toQString(list[static_cast<std::size_t>(control.pictureIndex - 1)].resource));
+    return loadPicture(
+        toQString(list[static_cast<std::size_t>(control.pictureIndex - 1)].resource));
 }
 
-QCursor handCursor(Pointer pointer) {
-    const QString path = pointer == Pointer::HandTwoColor
-                             ? QStringLiteral(":/pictures/hand_2color.png")
-                             : QStringLiteral(":/pictures/hand_16color.png");
-    const QPixmap picture(path);
+QCursor makeHandCursor(const QString& path) {
+    const QPixmap picture = loadPicture(path);
     if (picture.isNull())
-        return QCursor(Qt::PointingHandCursor);
+        return {Qt::PointingHandCursor};
     return QCursor(picture, kHandHotX, kHandHotY);
 }
 
+/// Decoded once and shared by every window: a window's own copies would stay in the
+/// process-wide pixmap cache, and the windowing system's cursor cache, long after it is gone.
+struct SharedPictures {
+    QIcon icon;
+    QCursor handTwoColor;
+    QCursor handSixteenColor;
+};
+
+const SharedPictures& sharedPictures() {
+    static SharedPictures* pictures = nullptr;
+    if (!pictures) {
+        pictures =
+            new SharedPictures{QIcon(loadPicture(QStringLiteral(":/pictures/app_icon.png"))),
+                               makeHandCursor(QStringLiteral(":/pictures/hand_2color.png")),
+                               makeHandCursor(QStringLiteral(":/pictures/hand_16color.png"))};
+        // Freed with the application, while the pixmap machinery still exists.
+        qAddPostRoutine([] {
+            delete pictures;
+            pictures = nullptr;
+        });
+    }
+    return *pictures;
+}
+
+const QCursor& handCursor(Pointer pointer) {
+    return pointer == Pointer::HandTwoColor ? sharedPictures().handTwoColor
+                                            : sharedPictures().handSixteenColor;
+}
+
 QString graphicalButtonStyle(const QColor& face, const QColor& text) {
-    // A plain face in one colour, raised, sunk while pressed or held down.
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %3;"
-                          " padding: 1px; }"
-                          "QPushButton:pressed, QPushButton:checked { border-style: inset; }"
-                          "QPushButton:focus { border-color: %4; }")
-        .arg(face.name(), text.name(), face.lighter(130).name(), face.darker(160).name());
+    // A plain face in one colour, raised, sunk while pressed or held down. The bevel takes the
+    // theme's 3-D colours: shades of a light face (outset/inset) all come out white and the
+    // two states would look the same.
+    const QPalette theme = QGuiApplication::palette();
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px solid;"
+                          " border-color: %3 %4 %4 %3; padding: 1px; }"
+                          "QPushButton:pressed, QPushButton:checked { border-color: %4 %3 %3 %4;"
+                          " padding: 2px 0px 0px 2px; }"
+                          "QPushButton:focus { outline: 1px dotted %2; }")
+        .arg(face.name(), text.name(), theme.color(QPalette::Light).name(),
+             theme.color(QPalette::Dark).name());
 }
 
 class Builder {
@@ -228,7 +270,7 @@ private:
         m_client->setObjectName(QString::fromLatin1(kClientName));
         window->setObjectName(toQString(m_def.name));
         window->setWindowTitle(toQString(m_def.caption));
-        window->setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+        window->setWindowIcon(programIcon());
 
         Qt::WindowFlags flags = m_def.showInTaskbar ? Qt::Window : Qt::Dialog;
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -312,7 +354,7 @@ private:
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
-            label->setText(hasAccessKey(caption) ? caption : withoutAccessKeys(caption));
+            showCaption(label, caption);
             label->setAlignment(
                 (control.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
                 Qt::AlignTop);
@@ -428,7 +470,7 @@ private:
             if (takesFocus(control->kind) && control->tabStop)
                 chain.emplace_back(control->tabIndex, widget);
             else if (auto* label = qobject_cast<QLabel*>(widget);
-                     label && hasAccessKey(label->text()))
+                     label && hasAccessKey(controlText(label)))
                 labels.emplace_back(control->tabIndex, label);
         }
         std::sort(chain.begin(), chain.end());
@@ -439,8 +481,10 @@ private:
             const auto next =
                 std::find_if(chain.begin(), chain.end(),
                              [tab = tab](const auto& entry) { return entry.first > tab; });
-            if (next != chain.end())
+            if (next != chain.end()) {
                 label->setBuddy(next->second);
+                showCaption(label, controlText(label));
+            }
         }
         const auto first = std::find_if(chain.begin(), chain.end(), [](const auto& entry) {
             return !entry.second->isHidden();
@@ -469,6 +513,10 @@ private:
 };
 
 } // namespace
+
+const QIcon& programIcon() {
+    return sharedPictures().icon;
+}
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -499,15 +547,18 @@ QWidget* findControl(QWidget* window, const QString& name, int index) {
     for (QWidget* widget : candidates) {
         if (qobject_cast<QMenu*>(widget))
             continue;
-        if (index < 0 || widget->property(kIndexProperty).toInt() == index)
+        const QVariant member = widget->property(kIndexProperty);
+        if (index < 0 || (member.isValid() && member.toInt() == index))
             return widget;
     }
     return nullptr;
 }
 
 QString controlText(const QWidget* control) {
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const QVariant caption = label->property(kCaptionProperty);
+        return caption.isValid() ? caption.toString() : label->text();
+    }
     if (const auto* line = qobject_cast<const QLineEdit*>(control))
         return line->text();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
@@ -526,9 +577,7 @@ QString controlText(const QWidget* control) {
 
 void setControlText(QWidget* control, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(text);
-        if (label->property(kAutoSizeProperty).toBool())
-            label->adjustSize();
+        showCaption(label, text);
     } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
         line->setText(text);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
@@ -539,6 +588,10 @@ void setControlText(QWidget* control, const QString& text) {
         button->setText(text);
     } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         frame->setTitle(text);
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        // A pick-only list takes only a text it holds, which it then selects.
+        if (const int at = list->findText(text, Qt::MatchExactly); at >= 0)
+            list->setCurrentIndex(at);
     }
 }
 

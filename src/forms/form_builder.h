@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -29,6 +30,9 @@ void setControlText(QWidget* control, const QString& text);
 /// Sets the picture of a picture box (which follows the picture's size) or image (which
 /// stretches it).
 void setControlPicture(QWidget* control, const QPixmap& picture);
+
+/// The program's icon, one instance shared by every window and the application.
+const QIcon& programIcon();
 
 /// Device-independent pixels for a length in twips.
 int pixels(int twips);

@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmapCache>
+
 static void initDwellstarAssets() {
     // Resources in a static library are only registered by this call.
     Q_INIT_RESOURCE(dwellstar_assets);
@@ -62,6 +66,20 @@ void initResources() {
     (void)done;
 }
 
+QPixmap loadPicture(const QString& resource) {
+    // Shared through the pixmap cache: every result window shows the same placeholders.
+    const QString key = QStringLiteral("dwellstar:") + resource;
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    initResources();
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
+
 PictureList::PictureList(std::span<const PictureItem> items, QWidget* parent)
     : QWidget(parent), m_items(items), m_decoded(items.size()) {
     initResources();
@@ -85,7 +103,8 @@ QPixmap PictureList::picture(int position) const {
     const auto slot = static_cast<std::size_t>(position - 1);
     if (m_decoded[slot].isNull()) {
         const std::string_view path = m_items[slot].resource;
-        m_decoded[slot].load(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+        m_decoded[slot] =
+            loadPicture(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
     }
     return m_decoded[slot];
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 namespace forms {
@@ -21,6 +22,10 @@ std::span<const PictureItem> colorPictures();
 
 /// Makes the embedded pictures available; safe to call more than once.
 void initResources();
+
+/// Decodes an embedded picture by the format its name ends with (guessing from the contents
+/// would load every image plugin first), shared through the pixmap cache.
+QPixmap loadPicture(const QString& resource);
 
 /// An invisible holder of pictures addressed by 1-based position.
 /// Pictures are decoded on first use, so a window that never shows one never pays for it.
