@@ -1,5 +1,7 @@
 #include "shell/mod_help.h"
 
+#include <algorithm>
+
 #include "platform/services.h"
 #include "shell/window_manager.h"
 #include "site_config.h"
@@ -64,8 +66,20 @@ void UnloadAllAndEnd() {
     const bool outermost = !g_ending;
     if (outermost) {
         g_ending = true;
-        for (const QString& name : shell::loadedWindows())
-            shell::unload(name);
+        // The list is read afresh after each unload: an unload handler may load a window (the
+        // input window's shows the exit window), and that one is unloaded as well. A window is
+        // unloaded at most once, so a handler that reloads one cannot keep the walk going.
+        QStringList walked;
+        for (;;) {
+            const QStringList current = shell::loadedWindows();
+            const auto next =
+                std::find_if(current.begin(), current.end(),
+                             [&](const QString& name) { return !walked.contains(name); });
+            if (next == current.end())
+                break;
+            walked << *next;
+            shell::unload(*next);
+        }
     }
     platform::services().process->end();
     // Only a test's process end returns; let a later sequence start afresh.

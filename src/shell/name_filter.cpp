@@ -55,6 +55,16 @@ private:
     mutable bool m_messagePending = false;
 };
 
+/// The character code the key types, 0 for none. Ctrl with a letter types its control code
+/// (Ctrl+V is 22) on every platform, also where the event carries the plain letter as text.
+char16_t typedCode(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers chord = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (chord == Qt::ControlModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return static_cast<char16_t>(key.key() - Qt::Key_A + 1);
+    const QString typed = key.text();
+    return typed.size() == 1 ? typed[0].unicode() : char16_t{0};
+}
+
 } // namespace
 
 void installNameFilter(QLineEdit* box) {
@@ -62,15 +72,19 @@ void installNameFilter(QLineEdit* box) {
         return;
     box->setValidator(new NameValidator(box));
     onEvent(box, QEvent::KeyPress, [box](QEvent* event) {
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (typed.size() != 1)
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Tab moves the focus; it never reaches the box as a typed character.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
+        const char16_t code = typedCode(*key);
+        if (code == 0)
             return false; // not a character key: arrows, Delete, Home and the like
-        const auto verdict = reading::filterNameKey(typed[0].unicode());
+        const auto verdict = reading::filterNameKey(code);
         if (verdict.showRefusal) {
             refuse();
             return true;
         }
-        if (verdict.code == typed[0].unicode())
+        if (verdict.code == code)
             return false;
         box->insert(QString(QChar(verdict.code)));
         return true;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <utility>
@@ -135,7 +135,11 @@ void applyPendingVisibility() {
             continue;
         QWidget* window = entry->widget;
         window->show();
-        if (!window->testAttribute(Qt::WA_ShowWithoutActivating)) {
+        // A window shown without activating still takes the focus when no other window of the
+        // program has it, as when it replaces a closed one: else the keyboard reaches nothing.
+        const QWidget* active = QApplication::activeWindow();
+        if (!window->testAttribute(Qt::WA_ShowWithoutActivating) || !active ||
+            !active->isVisible()) {
             window->raise();
             window->activateWindow();
         }

@@ -1,0 +1,237 @@
+#include <cstdint>
+#include <random>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+#include "shell/frm_main.h"
+#include "shell/window_manager.h"
+#include "shell_steps.h"
+#include "support/fakes.h"
+#include "support/program.h"
+#include "support/widget_helpers.h"
+
+using namespace Qt::StringLiterals;
+using shell::WindowState;
+using namespace shelltest;
+
+namespace {
+
+const QString kRefusal = u"Please Enter Only Alphabet"_s;
+const QString kCobrand = u"lblCobrand"_s;
+const QString kFullBrand = u"lblFullBrand"_s;
+
+QStringList numbers(int from, int to) {
+    QStringList texts;
+    for (int n = from; n <= to; ++n)
+        texts << QString::number(n);
+    return texts;
+}
+
+QStringList items(QComboBox* combo) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+} // namespace
+
+class TestInputWindow : public QObject {
+    Q_OBJECT
+
+    testsupport::FakeServices m_fakes;
+
+private Q_SLOTS:
+    void initTestCase() { testsupport::prepareProgram(); }
+    void init() { testsupport::resetProgram(m_fakes); }
+
+    void listsAfterLoad() {
+        QWidget* input = openInputWindow();
+        const QStringList months{u"January"_s,   u"February"_s, u"March"_s,    u"April"_s,
+                                 u"May"_s,       u"June"_s,     u"July"_s,     u"August"_s,
+                                 u"September"_s, u"October"_s,  u"November"_s, u"December"_s};
+        QCOMPARE(items(list(input, u"cboDate"_s)), numbers(1, 31));
+        QCOMPARE(items(list(input, u"cboMonth"_s)), months);
+        QCOMPARE(items(list(input, u"cboYear"_s)), numbers(1900, 2050));
+        QCOMPARE(textOf(input, u"cboDate"_s), u"1"_s);
+        QCOMPARE(textOf(input, u"cboMonth"_s), u"January"_s);
+        QCOMPARE(textOf(input, u"cboYear"_s), u"1900"_s);
+        for (const QString& name : {u"txtFirstName"_s, u"txtMiddleName"_s, u"txtLastName"_s})
+            QCOMPARE(box(input, name)->text(), QString());
+    }
+
+    void nameKeys_data() {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected"); // after "AB" was typed
+        QTest::addColumn<bool>("refused");
+
+        struct Case {
+            const char* what;
+            Qt::Key key;
+            QString typed;
+            Qt::KeyboardModifiers modifiers;
+            QString expected;
+            bool refused;
+        };
+        const Case cases[] = {
+            {"small letter", Qt::Key_M, u"m"_s, {}, u"ABM"_s, false},
+            {"capital letter", Qt::Key_Q, u"Q"_s, Qt::ShiftModifier, u"ABQ"_s, false},
+            {"blank", Qt::Key_Space, u" "_s, {}, u"AB "_s, false},
+            {"backspace", Qt::Key_Backspace, u"\b"_s, {}, u"A"_s, false},
+            {"enter", Qt::Key_Return, u"\r"_s, {}, u"AB"_s, false},
+            {"tab", Qt::Key_Tab, u"\t"_s, {}, u"AB"_s, false},
+            {"digit", Qt::Key_7, u"7"_s, {}, u"AB"_s, true},
+            {"hyphen", Qt::Key_Minus, u"-"_s, {}, u"AB"_s, true},
+            {"accented letter", Qt::Key_Eacute, u"\u00e9"_s, {}, u"AB"_s, true},
+            {"Ctrl+V as a control code", Qt::Key_V, u"\x16"_s, Qt::ControlModifier, u"AB"_s, true},
+            {"Ctrl+V as a letter", Qt::Key_V, u"v"_s, Qt::ControlModifier, u"AB"_s, true},
+        };
+        for (const QString& name : {u"txtFirstName"_s, u"txtMiddleName"_s, u"txtLastName"_s}) {
+            for (const Case& c : cases) {
+                QTest::addRow("%s, %s", qPrintable(name), c.what)
+                    << name << int(c.key) << c.typed << int(c.modifiers) << c.expected << c.refused;
+            }
+        }
+    }
+
+    void nameKeys() {
+        QFETCH(QString, boxName);
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QFETCH(int, modifiers);
+        QFETCH(bool, refused);
+
+        QWidget* input = openInputWindow();
+        QLineEdit* edit = box(input, boxName);
+        edit->setFocus();
+        QTest::keyClicks(edit, u"ab"_s);
+        QCOMPARE(edit->text(), u"AB"_s);
+        QGuiApplication::clipboard()->setText(u"XYZ"_s);
+
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), typed,
+                            Qt::KeyboardModifiers(modifiers));
+        testsupport::settle();
+
+        QTEST(edit->text(), "expected");
+        QCOMPARE(m_fakes.dialogs.texts(), refused ? QStringList{kRefusal} : QStringList());
+        if (refused) {
+            QCOMPARE(m_fakes.dialogs.shown.front().icon, platform::MessageIcon::Information);
+            QCOMPARE(m_fakes.dialogs.shown.front().caption, u"KV Dwellstar"_s);
+        }
+        QCOMPARE(visibleWindows(), QStringList{kInput});
+    }
+
+    void pastedNames_data() {
+        QTest::addColumn<bool>("viaClipboard");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("expected");
+
+        for (const bool viaClipboard : {true, false}) {
+            const char* how = viaClipboard ? "paste" : "insert";
+            QTest::addRow("%s, letters and blanks", how)
+                << viaClipboard << u"MARY ann"_s << u"MARY ANN"_s;
+            QTest::addRow("%s, everything else", how)
+                << viaClipboard << u"o'Neil-2\t\u00e9x\r\n."_s << u"ONEILX"_s;
+        }
+    }
+
+    void pastedNames() {
+        QFETCH(bool, viaClipboard);
+        QFETCH(QString, pasted);
+
+        QWidget* input = openInputWindow();
+        QLineEdit* edit = box(input, u"txtLastName"_s);
+        if (viaClipboard) {
+            QGuiApplication::clipboard()->setText(pasted);
+            edit->paste();
+        } else {
+            edit->insert(pasted);
+        }
+        testsupport::settle();
+        QTEST(edit->text(), "expected");
+    }
+
+    void promotionalLabel_data() {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<QString>("front");
+
+        // r x 6 rounded down, plus one: odd numbers bring the co-branding offer to the front.
+        QTest::newRow("0 -> 1") << 0.0 << kCobrand;
+        QTest::newRow("0.16 -> 1") << 0.16 << kCobrand;
+        QTest::newRow("0.17 -> 2") << 0.17 << kFullBrand;
+        QTest::newRow("0.34 -> 3") << 0.34 << kCobrand;
+        QTest::newRow("0.5 -> 4") << 0.5 << kFullBrand;
+        QTest::newRow("0.67 -> 5") << 0.67 << kCobrand;
+        QTest::newRow("0.84 -> 6") << 0.84 << kFullBrand;
+        QTest::newRow("just below 1 -> 6") << 0.9999999999 << kFullBrand;
+    }
+
+    void promotionalLabel() {
+        QFETCH(double, r);
+        QFETCH(QString, front);
+
+        QWidget* input = openInputWindow();
+        // Start from the other label in front, so that doing nothing fails.
+        testsupport::child(input, front == kCobrand ? kFullBrand : kCobrand)->raise();
+        m_fakes.random.values = {r};
+
+        shell::frmMain::CoBrand_Randomize();
+
+        QCOMPARE(frontBrandLabel(input), front);
+    }
+
+    void promotionalLabelIsAFairChoice() {
+        QWidget* input = openInputWindow();
+        std::mt19937 generator(20260405u);
+        constexpr int kDraws = 2000;
+        int cobrandInFront = 0;
+        for (int i = 0; i < kDraws; ++i) {
+            m_fakes.random.values = {static_cast<double>(generator()) / 4294967296.0};
+            shell::frmMain::CoBrand_Randomize();
+            cobrandInFront += frontBrandLabel(input) == kCobrand ? 1 : 0;
+        }
+        // Half of them, give or take four standard deviations.
+        QVERIFY2(cobrandInFront > 910 && cobrandInFront < 1090,
+                 qPrintable(QString::number(cobrandInFront)));
+    }
+
+    void exitPaths_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Exit button") << u"button"_s;
+        QTest::newRow("Alt+X") << u"Alt+X"_s;
+        QTest::newRow("File > Exit") << u"menu"_s;
+        QTest::newRow("close box") << u"close box"_s;
+    }
+
+    void exitPaths() {
+        QFETCH(QString, how);
+        QWidget* input = openInputWindow();
+        QVERIFY(QTest::qWaitForWindowActive(input));
+        QTest::keyClicks(box(input, u"txtFirstName"_s), u"ANNA"_s);
+
+        if (how == u"button")
+            testsupport::click(input, u"cmdExit"_s);
+        else if (how == u"Alt+X")
+            QTest::keyClick(input, Qt::Key_X, Qt::AltModifier); // presses the button shortly after
+        else if (how == u"menu")
+            trigger(input, u"mnuExit"_s);
+        else
+            input->close();
+
+        QTRY_COMPARE(shell::state(kInput), WindowState::NotLoaded);
+        testsupport::settle();
+        QCOMPARE(shell::state(kExit), WindowState::Shown);
+        QCOMPARE(visibleWindows(), QStringList{kExit});
+        QCOMPARE(shell::loadedWindows(), QStringList{kExit});
+        QCOMPARE(m_fakes.process.ends, 0);
+        QCOMPARE(m_fakes.dialogs.texts(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestInputWindow)
+#include "test_input_window.moc"
