@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyle>
-#include <QStyleFactory>
 
 #include "forms/fonts.h"
+#include "forms/form_builder.h"
 #include "forms/picture_lists.h"
+#include "forms/style.h"
 #include "outreach/frm_nag_screen2.h"
 #include "platform/real_services.h"
 #include "platform/services.h"
@@ -21,15 +21,14 @@ namespace app {
 
 void prepareApplication() {
     // One look on every desktop: the designs set their own colours on a plain style.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(forms::createStyle());
     QApplication::setPalette(QApplication::style()->standardPalette());
     // Only the exit window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(kDesktopId);
     forms::initResources();
     forms::registerFontSubstitutes();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+    QApplication::setWindowIcon(forms::programIcon());
     shell::registerShellWindows();
     outreach::registerExitWindow();
 }

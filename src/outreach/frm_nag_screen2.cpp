@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "forms/form_builder.h"
 #include "outreach/mod_tell_a_friend.h"
@@ -50,25 +54,59 @@ void error(const QString& message) {
     platform::showMessage(message, platform::MessageIcon::Error);
 }
 
-/// Focus that moves between controls, not the window losing or regaining activation (a
-/// message box, a menu): only the former empties or refills a box.
+/// Focus that leaves a control for another, not the whole window going inactive (a message
+/// box, a menu, another program): only the former refills a box.
 bool userMovedFocus(QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-void attachPlaceholder(QWidget* box, const FormBox& spec) {
-    shell::onEvent(box, QEvent::FocusIn, [box, spec](QEvent* event) {
-        if (userMovedFocus(event) &&
-            modTellAFriend::trimSpaces(forms::controlText(box)) == spec.placeholder)
-            forms::setControlText(box, QString());
-        return false;
-    });
-    shell::onEvent(box, QEvent::FocusOut, [box, spec](QEvent* event) {
-        if (userMovedFocus(event) && modTellAFriend::trimSpaces(forms::controlText(box)).isEmpty())
-            forms::setControlText(box, spec.placeholder);
-        return false;
-    });
+/// Gaining and losing focus between the window's controls. Returning to the window is no gain;
+/// a control clicked while the window was inactive gains the focus as the window activates,
+/// when its focus event carries the activation as its reason.
+void attachPlaceholders(QWidget& window) {
+    struct Holder {
+        QPointer<QWidget> control;
+    };
+    const auto holder = std::make_shared<Holder>();
+    std::map<QWidget*, QString> placeholders;
+    for (const FormBox& field : formBoxes()) {
+        if (QWidget* box = forms::findControl(&window, field.name))
+            placeholders.emplace(box, field.placeholder);
+    }
+    const auto emptyIfPlaceholder = [placeholders](QWidget* control) {
+        const auto it = placeholders.find(control);
+        if (it != placeholders.end() &&
+            modTellAFriend::trimSpaces(forms::controlText(control)) == it->second)
+            forms::setControlText(control, QString());
+    };
+    const auto refillIfBlank = [placeholders](QWidget* control) {
+        const auto it = placeholders.find(control);
+        if (it != placeholders.end() &&
+            modTellAFriend::trimSpaces(forms::controlText(control)).isEmpty())
+            forms::setControlText(control, it->second);
+    };
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        shell::onEvent(control, QEvent::FocusIn,
+                       [control, holder, emptyIfPlaceholder, refillIfBlank](QEvent*) {
+                           if (holder->control == control)
+                               return false;
+                           // Left while the window was inactive, so no focus-out was seen.
+                           if (QWidget* previous = std::exchange(holder->control, control))
+                               refillIfBlank(previous);
+                           emptyIfPlaceholder(control);
+                           return false;
+                       });
+        shell::onEvent(control, QEvent::FocusOut, [control, holder, refillIfBlank](QEvent* event) {
+            if (!userMovedFocus(event) || holder->control != control)
+                return false;
+            holder->control = nullptr;
+            refillIfBlank(control);
+            return false;
+        });
+    }
 }
 
 void attachSpaceFilter(QWidget* box) {
@@ -112,13 +150,10 @@ int appealIndex(double r) {
 }
 
 void attach(QWidget& window) {
-    for (const FormBox& spec : formBoxes()) {
-        QWidget* box = forms::findControl(&window, spec.name);
-        if (!box)
-            continue;
-        attachPlaceholder(box, spec);
-        if (spec.refusesSpace)
-            attachSpaceFilter(box);
+    attachPlaceholders(window);
+    for (const FormBox& field : formBoxes()) {
+        if (field.refusesSpace)
+            attachSpaceFilter(forms::findControl(&window, field.name));
     }
     shell::onButton(window, QStringLiteral("Check1"), Check1_Click);
     shell::onClick(window, QStringLiteral("lblGoToHome"), lblGoToHome_Click);

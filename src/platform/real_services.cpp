@@ -1,5 +1,6 @@
 #include "platform/real_services.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -7,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLockFile>
@@ -26,6 +27,17 @@ QString forDisplay(QString text) {
     return text;
 }
 
+/// A box without an owner would open beneath a window that stays on top (the exit window),
+/// hidden from the user while it blocks the program.
+void keepAboveTopmostWindows(QMessageBox& box) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool topmostOpen = std::any_of(windows.begin(), windows.end(), [&box](QWidget* w) {
+        return w != &box && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    if (topmostOpen)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
 class RealDialogs final : public Dialogs {
 public:
     void message(const QString& text, MessageIcon icon, const QString& caption) override {
@@ -33,12 +45,14 @@ public:
                                                    : QMessageBox::Information,
                         caption, forDisplay(text), QMessageBox::Ok);
         box.setObjectName(QStringLiteral("messageBox"));
+        keepAboveTopmostWindows(box);
         box.exec();
     }
     Answer question(const QString& text, const QString& caption) override {
         QMessageBox box(QMessageBox::Information, caption, forDisplay(text),
                         QMessageBox::Yes | QMessageBox::No);
         box.setObjectName(QStringLiteral("questionBox"));
+        keepAboveTopmostWindows(box);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 };
@@ -50,8 +64,7 @@ public:
 
 class RealSettingsStore final : public SettingsStore {
 public:
-    QString value(const QString& application, const QString& section,
-                  const QString& key) override {
+    QString value(const QString& application, const QString& section, const QString& key) override {
         QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
         settings.beginGroup(section);
         return settings.value(key).toString();
@@ -80,9 +93,11 @@ public:
             // Never stale by age: only a dead owner frees the lock.
             m_lock->setStaleLockTime(0);
         }
-        if (m_lock->isLocked())
+        if (m_lock->isLocked() || m_lock->tryLock(0))
             return true;
-        return m_lock->tryLock(0);
+        // Only a lock held by a running instance refuses; one that cannot be made (no
+        // writable folder) must not keep the program from ever starting.
+        return m_lock->error() != QLockFile::LockFailedError;
     }
     void release() override {
         if (m_lock)

@@ -1,0 +1,310 @@
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "outreach/update_reminder.h"
+#include "platform/real_services.h"
+#include "shell/mod_help.h"
+#include "support/fakes.h"
+
+using namespace Qt::StringLiterals;
+using platform::Answer;
+using platform::MessageIcon;
+
+Q_DECLARE_METATYPE(MessageIcon)
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+constexpr int kDeadlineMs = 30000;
+
+// Modes of the child process: the test executable run again with one of these first.
+constexpr const char* kLockMode = "--take-instance-lock";
+constexpr const char* kReadMode = "--read-setting";
+
+/// Takes the real instance lock, says whether it got it, and holds it until stdin closes.
+int lockChild() {
+    const bool taken = platform::realServices().instanceLock->tryAcquire();
+    std::puts(taken ? "taken" : "refused");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    return taken ? 0 : 1;
+}
+
+/// Prints a stored setting as UTF-8 hex, read by a process of its own (no shared cache).
+int readChild(char** argv) {
+    const QString value = platform::realServices().settings->value(
+        QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]),
+        QString::fromUtf8(QByteArray::fromHex(argv[4])));
+    std::puts(value.toUtf8().toHex().constData());
+    return 0;
+}
+
+struct Child {
+    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
+
+    bool start(const QStringList& arguments) {
+        process->start(QCoreApplication::applicationFilePath(), arguments);
+        return process->waitForStarted(kDeadlineMs);
+    }
+    QByteArray line() {
+        while (!process->canReadLine()) {
+            if (!process->waitForReadyRead(kDeadlineMs))
+                return {};
+        }
+        return process->readLine().trimmed();
+    }
+    ~Child() {
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(kDeadlineMs);
+        }
+    }
+};
+
+QString storedBySeparateProcess(const QString& application, const QString& section,
+                                const QString& key) {
+    Child child;
+    if (!child.start({QString::fromLatin1(kReadMode), application, section,
+                      QString::fromLatin1(key.toUtf8().toHex())}))
+        return u"<no child>"_s;
+    const QByteArray hex = child.line();
+    child.process->waitForFinished(kDeadlineMs);
+    return QString::fromUtf8(QByteArray::fromHex(hex));
+}
+
+/// Inspects and answers the next real message box once its modal loop runs.
+void answerNextBox(std::function<void(QMessageBox&)> inspect, QMessageBox::StandardButton press) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        inspect(*box);
+        if (QAbstractButton* button = box->button(press))
+            button->click();
+        else
+            box->reject();
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestRealServices : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_runtime;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"));
+        const QDir configHome(qEnvironmentVariable("XDG_CONFIG_HOME"));
+        QVERIFY(configHome != QDir::home().filePath(u".config"_s));
+        // Each run starts from an empty store.
+        for (const QString& application :
+             {outreach::settingsApplicationName(), u"kv-dwellstar-store-test"_s})
+            QFile::remove(configHome.filePath(application + u".conf"_s));
+        // A lock folder of our own, inherited by the children.
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void settingsTravelThroughTheStore_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        const QString key = outreach::encodeSetting(u"Duration"_s);
+        QTest::newRow("reminder date") << key << outreach::encodeSetting(u"2026-12-08"_s);
+        QTest::newRow("empty") << key << QString();
+        QTest::newRow("comma") << key << u"a,b"_s;
+        QTest::newRow("variant look-alike") << key << u"@Variant(\\0\\0)"_s;
+        QTest::newRow("ini syntax") << u"k=y;#[x]"_s << u"[Settings]\nk=v ; # \\"_s;
+        QTest::newRow("spaces") << key << u"  padded  "_s;
+        QTest::newRow("controls and C1") << u"\u0001\u0085"_s << u"\u0000\t\r\n\u0085\u009F"_s;
+        QTest::newRow("beyond one byte") << key << u"\u00FF\u0100\u20AC\U0001F600"_s;
+    }
+    void settingsTravelThroughTheStore() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const QString application = u"kv-dwellstar-store-test"_s;
+        platform::SettingsStore& store = *platform::realServices().settings;
+        store.setValue(application, u"Settings"_s, key, value);
+        QCOMPARE(store.value(application, u"Settings"_s, key), value);
+        QCOMPARE(storedBySeparateProcess(application, u"Settings"_s, key), value);
+        QVERIFY(QFileInfo::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/"_s + application +
+                                  u".conf"_s));
+        QCOMPARE(store.value(application, u"Settings"_s, u"missing"_s), QString());
+        QCOMPARE(store.value(application, u"Other"_s, key), QString());
+    }
+
+    void reminderDateSurvivesRestarts() {
+        testsupport::FakeServices fakes;
+        platform::install({.settings = platform::realServices().settings});
+        const QString application = outreach::settingsApplicationName();
+        const QString key = outreach::encodeSetting(u"Duration"_s);
+        fakes.clock.date = QDate(2026, 12, 8);
+
+        modHelp::RunUpdateReminder();
+        QCOMPARE(storedBySeparateProcess(application, u"Settings"_s, key),
+                 outreach::encodeSetting(u"2026-12-08"_s));
+        fakes.clock.date = QDate(2026, 12, 22);
+        modHelp::RunUpdateReminder();
+        QVERIFY(fakes.dialogs.shown.empty());
+        fakes.clock.date = QDate(2026, 12, 23);
+        modHelp::RunUpdateReminder();
+        QCOMPARE(fakes.dialogs.shown.size(), 1u);
+        QCOMPARE(storedBySeparateProcess(application, u"Settings"_s, key),
+                 outreach::encodeSetting(u"2026-12-23"_s));
+    }
+
+    void lockOfAKilledInstanceIsFree() {
+        platform::InstanceLock& lock = *platform::realServices().instanceLock;
+        Child first;
+        QVERIFY(first.start({QString::fromLatin1(kLockMode)}));
+        QCOMPARE(first.line(), "taken");
+        QVERIFY(!lock.tryAcquire());
+        QVERIFY(!lock.tryAcquire());
+
+        first.process->kill(); // SIGKILL: no chance to clean up
+        QVERIFY(first.process->waitForFinished(kDeadlineMs));
+        QVERIFY(lock.tryAcquire());
+        lock.release();
+    }
+
+    void secondInstanceIsRefusedUntilTheFirstEnds() {
+        platform::InstanceLock& lock = *platform::realServices().instanceLock;
+        QVERIFY(lock.tryAcquire());
+        QVERIFY(lock.tryAcquire()); // asking again is harmless
+        {
+            Child second;
+            QVERIFY(second.start({QString::fromLatin1(kLockMode)}));
+            QCOMPARE(second.line(), "refused");
+            second.process->closeWriteChannel();
+            QVERIFY(second.process->waitForFinished(kDeadlineMs));
+            QCOMPARE(second.process->exitCode(), 1);
+        }
+        lock.release();
+        Child later;
+        QVERIFY(later.start({QString::fromLatin1(kLockMode)}));
+        QCOMPARE(later.line(), "taken");
+        QVERIFY(!lock.tryAcquire());
+        later.process->closeWriteChannel(); // ends normally and lets go
+        QVERIFY(later.process->waitForFinished(kDeadlineMs));
+        QCOMPARE(later.process->exitCode(), 0);
+        QVERIFY(lock.tryAcquire());
+        lock.release();
+    }
+
+    void lockThatCannotBeMadeRefusesNobody() {
+        QTemporaryDir root;
+        QFile blocker(root.filePath(u"file"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, blocker.fileName());
+        environment.insert(u"TMPDIR"_s, blocker.fileName());
+        Child child;
+        child.process->setProcessEnvironment(environment);
+        QVERIFY(child.start({QString::fromLatin1(kLockMode)}));
+        QCOMPARE(child.line(), "taken");
+    }
+
+    void boxes_data() {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<bool>("topmostWindowOpen");
+        QTest::addColumn<QMessageBox::StandardButton>("press");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("message") << false << u"Please Enter Your Name"_s << MessageIcon::Error
+                                 << false << QMessageBox::Ok << Answer::No;
+        QTest::newRow("message over the exit window")
+            << false << u"Email Address Cannot Contain Space"_s << MessageIcon::Error << true
+            << QMessageBox::Ok << Answer::No;
+        QTest::newRow("information")
+            << false << u"Application is already running"_s << MessageIcon::Information << false
+            << QMessageBox::Ok << Answer::No;
+        QTest::newRow("question, yes")
+            << true << u"Update?\rCheck now?"_s << MessageIcon::Information << false
+            << QMessageBox::Yes << Answer::Yes;
+        QTest::newRow("question, no")
+            << true << u"Update?\rCheck now?"_s << MessageIcon::Information << true
+            << QMessageBox::No << Answer::No;
+    }
+    void boxes() {
+        QFETCH(bool, question);
+        QFETCH(QString, text);
+        QFETCH(MessageIcon, icon);
+        QFETCH(bool, topmostWindowOpen);
+        QFETCH(QMessageBox::StandardButton, press);
+        QFETCH(Answer, answer);
+        QWidget topmost(nullptr, Qt::WindowStaysOnTopHint);
+        if (topmostWindowOpen)
+            topmost.show();
+
+        QString shownText;
+        QMessageBox::Icon shownIcon{};
+        QString caption;
+        QMessageBox::StandardButtons buttons;
+        bool onTop = false;
+        answerNextBox(
+            [&](QMessageBox& box) {
+                shownText = box.text();
+                shownIcon = box.icon();
+                caption = box.windowTitle();
+                buttons = box.standardButtons();
+                onTop = box.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            },
+            press);
+        platform::Dialogs& dialogs = *platform::realServices().dialogs;
+        if (question)
+            QCOMPARE(dialogs.question(text, u"KV Dwellstar"_s), answer);
+        else
+            dialogs.message(text, icon, u"KV Dwellstar"_s);
+
+        QString lines = text;
+        QCOMPARE(shownText, lines.replace(u'\r', u'\n'));
+        QCOMPARE(shownIcon,
+                 icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information);
+        QCOMPARE(caption, u"KV Dwellstar"_s);
+        QCOMPARE(buttons, question ? QMessageBox::Yes | QMessageBox::No
+                                   : QMessageBox::StandardButtons(QMessageBox::Ok));
+        // Otherwise the box may open behind the window that asked, out of the user's reach.
+        QCOMPARE(onTop, topmostWindowOpen);
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryDir configHome;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path())); // never the user's own
+    if (argc > 1 && std::strcmp(argv[1], kLockMode) == 0) {
+        QCoreApplication application(argc, argv);
+        return lockChild();
+    }
+    if (argc == 5 && std::strcmp(argv[1], kReadMode) == 0) {
+        QCoreApplication application(argc, argv);
+        return readChild(argv);
+    }
+    QApplication application(argc, argv);
+    TestRealServices test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_real_services.moc"
