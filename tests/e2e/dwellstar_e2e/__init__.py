@@ -1,0 +1,1 @@
+"""End-to-end checks of the real KV Dwellstar executable in a private X session."""

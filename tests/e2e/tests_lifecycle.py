@@ -1,0 +1,60 @@
+"""One copy at a time, and the way out: closing a main window brings up the exit window, and
+only the exit window ends the program."""
+
+from dwellstar_e2e import harness
+
+ALREADY_RUNNING = "Application is already running"
+
+
+class LifecycleTest(harness.ProgramTest):
+
+    def test_a_second_start_is_refused_while_the_first_runs_on(self):
+        first = self.start()
+        self.screen.type("keep")
+        second = self.start(expect_input_window=False)
+        self.message_box(ALREADY_RUNNING)
+        self.assertIsNone(self.window_node("input window"),
+                          f"the second copy shows its input window: {self.seen()}")
+        self.answer()
+        self.assertEqual(self.wait_for_end(second), 0, self.seen())
+
+        # The first copy goes on as it was.
+        self.program, self.reader = first, self.reader_for(first)
+        self.wait_for_windows(["input window"])
+        self.assertTrue(first.running(), self.seen())
+        self.assertEqual(self.text_of("input window", "First Name"), "KEEP", self.seen())
+
+    def test_a_start_after_the_first_was_killed_is_accepted(self):
+        first = self.start()
+        first.kill()  # SIGKILL: no chance to tidy up
+        harness.wait_until(lambda: not self.screen.windows(), "the killed copy's window to go",
+                           self.seen)
+        self.start()
+        self.assertEqual([w.kind for w in self.screen.windows()], ["input window"], self.seen())
+
+    def test_closing_the_input_window_brings_up_the_exit_window_and_exit_ends(self):
+        self.start()
+        self.screen.click_close_box(self.wait_for_windows(["input window"])[0])
+        self.wait_for_windows(["exit window"])
+        self.assertTrue(self.program.running(), self.seen())
+
+        self.click_node(self.read_window("exit window").find("push button", "Exit"),
+                        "the Exit button")
+        self.assertEqual(self.wait_for_end(), 0, self.seen())
+        harness.wait_until(lambda: not self.screen.windows(), "every window to close", self.seen)
+
+    def test_closing_the_result_window_brings_up_the_exit_window_not_the_input_window(self):
+        self.start()
+        self.screen.type("ann")
+        self.screen.keys("Tab", "Tab")
+        self.screen.type("lee")
+        self.screen.keys("Tab", "Tab", "Tab", "Tab", "space")
+        result = self.wait_for_windows(["result window"])[0]
+        self.screen.click_close_box(result)
+        self.wait_for_windows(["exit window"])
+        self.assertTrue(self.program.running(), self.seen())
+
+        # The exit window's own close box ends the program as Exit does.
+        self.screen.click_close_box(self.wait_for_windows(["exit window"])[0])
+        self.assertEqual(self.wait_for_end(), 0, self.seen())
+        harness.wait_until(lambda: not self.screen.windows(), "every window to close", self.seen)

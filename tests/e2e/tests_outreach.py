@@ -1,0 +1,99 @@
+"""Links and the refer-a-friend form, used with the mouse: what reaches the browser launcher."""
+
+from dwellstar_e2e import harness
+
+
+class OutreachTest(harness.ProgramTest):
+
+    def click(self, window_kind, role, name, what=None):
+        node = harness.wait_until(lambda: (self.window_node(window_kind) or harness.Nothing)
+                                  .find(role, name), f"{role} {name!r} in the {window_kind}",
+                                  self.seen)
+        self.click_node(node, what or name)
+
+    def open_menu_and_click(self, menu, item):
+        self.click("input window", "menu item", menu)
+
+        def shown_item():
+            window = self.window_node("input window")
+            for popup in window.find_all("popup menu") if window else []:
+                if popup.showing:
+                    return popup.find("menu item", item)
+            return None
+        self.click_node(harness.wait_until(shown_item, f"{item!r} in the open {menu} menu",
+                                           self.seen), item)
+
+    def test_menu_and_label_links_open_their_exact_addresses(self):
+        pages = harness.pages()
+        self.start()
+        steps = [
+            (lambda: self.open_menu_and_click("Help", "Online Help"), pages["help"]),
+            (lambda: self.click("input window", "menu item", "Donate"), pages["donate"]),
+            (lambda: self.click("input window", "label", self.banner(), "the banner link"),
+             pages["home"]),
+            (lambda: self.click("input window", "label", self.description(),
+                                "the description"), pages["full brand"]),
+        ]
+        for action, address in steps:
+            with self.subTest(address=address):
+                self.assertEqual(self.opened_by(action), address, self.seen())
+                self.wait_for_windows(["input window"])
+
+        # A link in the modal about window leaves it open.
+        self.open_menu_and_click("Help", "About Software")
+        self.wait_for_windows(["input window", "about window"])
+        link = f"Click here to visit {harness.Config.main_site.removeprefix('https://')}"
+        self.assertEqual(self.opened_by(lambda: self.click("about window", "label", link)),
+                         pages["home"], self.seen())
+        self.wait_for_windows(["input window", "about window"])
+
+    def opened_by(self, action):
+        """The one address the launcher gets from this action."""
+        before = len(self.session.opened_addresses())
+        action()
+        return self.wait_for_opened(before + 1)[before]
+
+    def banner(self):
+        return next(n.name for n in self.read_window("input window").find_all("label")
+                    if n.name.startswith("Velmora is"))
+
+    def description(self):
+        return next(n.name for n in self.read_window("input window").find_all("label")
+                    if n.name.startswith("Know more about"))
+
+    def open_exit_window(self):
+        self.start()
+        self.screen.keys("alt+x")
+        self.wait_for_windows(["exit window"])
+
+    def fill(self, box, text):
+        self.click("exit window", "text", box)
+        harness.wait_until(lambda: self.focused() and self.focused().name == box and
+                           self.focused().text == "", f"{box!r} emptied on focus", self.seen)
+        self.screen.type(text)
+
+    def test_a_referral_reaches_the_launcher_with_six_encoded_values(self):
+        self.open_exit_window()
+        self.fill("Your Name", "  Ann Lee+Co & Sons  ")
+        self.fill("Your Email Address", "ann@example.org")
+        self.fill("Friend's Name", "Zoë O'Brien=#1")
+        self.fill("Friend's Email Address", "bob@example.net")
+        self.click("exit window", "push button", "Refer A Friend Now")
+        expected = harness.referral_address("Ann Lee+Co & Sons", "ann@example.org",
+                                            "Your Message\r\n", "Zoë O'Brien=#1",
+                                            "bob@example.net")
+        self.assertEqual(self.wait_for_opened(1), [expected], self.seen())
+        self.assertIn("taf1=Ann%20Lee%2BCo%20%26%20Sons&", expected)
+        self.assertIn("&taf3=Your%20Message%0D%0A&", expected)
+        # The window stays as it was, ready for another try.
+        self.wait_for_windows(["exit window"])
+        self.assertEqual(self.read_window("exit window").find("text", "Friend's Name").text,
+                         "Zoë O'Brien=#1", self.seen())
+
+    def test_a_referral_with_the_prompts_left_is_refused(self):
+        self.open_exit_window()
+        self.click("exit window", "push button", "Refer A Friend Now")
+        self.message_box("Please Enter Proper Email Address")
+        self.answer()
+        self.wait_for_windows(["exit window"])
+        self.assertEqual(self.session.opened_addresses(), [], self.seen())
