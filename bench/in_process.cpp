@@ -1,0 +1,244 @@
+// Reading and endurance figures, measured inside one process that runs the real windows with
+// services that touch nothing outside (no boxes, browser or stored settings).
+//
+//   dwellstar_bench_inprocess reading <repeats>
+//   dwellstar_bench_inprocess endurance <first> <last>
+//
+// Prints key=value lines for bench/runner.py.
+
+#include <malloc.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <tuple>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include "app/startup.h"
+#include "forms/form_builder.h"
+#include "forms/form_model.h"
+#include "platform/services.h"
+#include "probe.h"
+#include "shell/frm_display.h"
+#include "shell/reading_command.h"
+#include "shell/window_manager.h"
+
+namespace {
+
+class QuietDialogs final : public platform::Dialogs {
+public:
+    void message(const QString& text, platform::MessageIcon, const QString&) override {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+        std::exit(2);
+    }
+    platform::Answer question(const QString&, const QString&) override {
+        return platform::Answer::No;
+    }
+};
+
+class NoBrowser final : public platform::UrlOpener {
+public:
+    void open(const QUrl&) override {}
+};
+
+class MemorySettings final : public platform::SettingsStore {
+public:
+    QString value(const QString& application, const QString& section, const QString& key) override {
+        return m_values[{application, section, key}];
+    }
+    void setValue(const QString& application, const QString& section, const QString& key,
+                  const QString& value) override {
+        m_values[{application, section, key}] = value;
+    }
+
+private:
+    std::map<std::tuple<QString, QString, QString>, QString> m_values;
+};
+
+class FreeLock final : public platform::InstanceLock {
+public:
+    bool tryAcquire() override { return true; }
+    void release() override {}
+};
+
+class SteadyClock final : public platform::Clock {
+public:
+    QDate today() override { return QDate::currentDate(); }
+    quint64 seed() override { return 42; }
+};
+
+class Random final : public platform::RandomSource {
+public:
+    void seed(quint64 value) override { m_engine.seed(value); }
+    double next() override { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+class StayAlive final : public platform::ProcessEnd {
+public:
+    void end() override {}
+};
+
+void installQuietServices() {
+    static QuietDialogs dialogs;
+    static NoBrowser urls;
+    static MemorySettings settings;
+    static FreeLock lock;
+    static SteadyClock clock;
+    static Random random;
+    static StayAlive process;
+    platform::install({&dialogs, &urls, &settings, &lock, &clock, &random, &process});
+}
+
+/// Runs the event loop until the window's next paint is complete; false after the timeout.
+bool waitForPaint(const QString& window, std::int64_t* paintedAt = nullptr,
+                  int timeoutMs = 10'000) {
+    bool done = false;
+    QEventLoop loop;
+    const QPointer<QObject> watcher = bench::watchFirstPaint(window, [&] {
+        if (paintedAt)
+            *paintedAt = bench::monotonicNs();
+        done = true;
+        loop.quit();
+    });
+    QTimer timeout; // not a pending single shot: those would pile up between readings
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timeout.start(timeoutMs);
+    loop.exec();
+    if (!done)
+        delete watcher.data();
+    return done;
+}
+
+void fail(const char* what) {
+    std::fprintf(stderr, "%s\n", what);
+    std::exit(1);
+}
+
+void startProgram() {
+    installQuietServices();
+    app::prepareApplication();
+    if (!app::startUp())
+        fail("start-up refused");
+    if (!waitForPaint(QStringLiteral("frmMain")))
+        fail("the input window was never painted");
+}
+
+/// The 15th of every month in turn: all twelve signs.
+void fillEntries(int reading) {
+    auto entry = [](const char* name) {
+        return shell::control(QStringLiteral("frmMain"), QString::fromLatin1(name));
+    };
+    forms::setControlText(entry("txtFirstName"), QStringLiteral("JANE"));
+    forms::setControlText(entry("txtMiddleName"), QStringLiteral("Q"));
+    forms::setControlText(entry("txtLastName"), QStringLiteral("DOE"));
+    qobject_cast<QComboBox*>(entry("cboDate"))->setCurrentIndex(14);
+    qobject_cast<QComboBox*>(entry("cboMonth"))->setCurrentIndex(reading % 12);
+    qobject_cast<QComboBox*>(entry("cboYear"))->setCurrentIndex(90);
+}
+
+int g_windowsBuilt = 0;
+int g_windowsFreed = 0;
+
+/// One reading and Back; the time from the command to the result window's first paint.
+double readingCycle(int reading) {
+    fillEntries(reading);
+    const std::int64_t start = bench::monotonicNs();
+    shell::runReadingCommand();
+    QWidget* result = shell::loadedWindow(QStringLiteral("frmDisplay"));
+    if (!result || shell::state(QStringLiteral("frmDisplay")) != shell::WindowState::Shown)
+        fail("the reading did not show the result window");
+    ++g_windowsBuilt;
+    QObject::connect(result, &QObject::destroyed, QCoreApplication::instance(),
+                     [] { ++g_windowsFreed; });
+    std::int64_t painted = 0;
+    if (!waitForPaint(QStringLiteral("frmDisplay"), &painted))
+        fail("the result window was never painted");
+    shell::frmDisplay::cmdBack_Click();
+    // Not every platform repaints a window shown again; its paint is not part of the figure.
+    waitForPaint(QStringLiteral("frmMain"), nullptr, 1000);
+    shell::collectUnloaded();
+    return static_cast<double>(painted - start) / 1e6;
+}
+
+/// The same measure for an empty main window of the result window's client size.
+double baselineCycle() {
+    const QString name = QStringLiteral("baseline");
+    auto* window = new QMainWindow;
+    window->setObjectName(name);
+    auto* client = new QWidget(window);
+    client->setFixedSize(forms::pixels(forms::frmDisplay().clientWidth),
+                         forms::pixels(forms::frmDisplay().clientHeight));
+    window->setCentralWidget(client);
+    const std::int64_t start = bench::monotonicNs();
+    window->show();
+    std::int64_t painted = 0;
+    if (!waitForPaint(name, &painted))
+        fail("the baseline window was never painted");
+    window->hide();
+    window->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<double>(painted - start) / 1e6;
+}
+
+void measureReading(int repeats) {
+    for (int i = 0; i < repeats; ++i) {
+        std::printf("reading_ms=%.3f\n", readingCycle(i));
+        std::printf("baseline_ms=%.3f\n", baselineCycle());
+    }
+}
+
+/// What the process really keeps: freed windows, returned heap.
+long retainedKiB() {
+    shell::collectUnloaded();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    malloc_trim(0);
+    return bench::statusKiB("VmRSS");
+}
+
+void measureEndurance(int first, int last) {
+    int done = 0;
+    for (; done < first; ++done)
+        readingCycle(done);
+    const long early = retainedKiB();
+    const auto earlyWidgets = QApplication::allWidgets().size();
+    for (; done < last; ++done)
+        readingCycle(done);
+    const long late = retainedKiB();
+    const auto lateWidgets = QApplication::allWidgets().size();
+    std::printf("rss_first_kib=%ld\nrss_last_kib=%ld\n", early, late);
+    std::printf("widgets_first=%lld\nwidgets_last=%lld\n", static_cast<long long>(earlyWidgets),
+                static_cast<long long>(lateWidgets));
+    std::printf("windows_built=%d\nwindows_freed=%d\n", g_windowsBuilt, g_windowsFreed);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        fail("usage: dwellstar_bench_inprocess reading <repeats> | endurance <first> <last>");
+    QApplication application(argc, argv);
+    startProgram();
+    const QString mode = QString::fromLocal8Bit(argv[1]);
+    if (mode == QLatin1String("reading")) {
+        measureReading(std::atoi(argv[2]));
+    } else if (mode == QLatin1String("endurance") && argc >= 4) {
+        measureEndurance(std::atoi(argv[2]), std::atoi(argv[3]));
+    } else {
+        fail("unknown mode");
+    }
+    std::fflush(stdout);
+    // Skips tearing the windows down; the figures are out.
+    std::_Exit(0);
+}
