@@ -2,9 +2,11 @@
 
 #include <QString>
 
+#include "site_config.h"
+
 namespace app {
 
-inline const QString kDesktopId = QStringLiteral("example.velmora.KVDwellstar");
+inline const QString kDesktopId = QStringLiteral(DWELLSTAR_APP_ID);
 
 /// Application-wide look and window registration; needs a QApplication.
 void prepareApplication();

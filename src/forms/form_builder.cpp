@@ -25,6 +25,7 @@
 
 #include "forms/fonts.h"
 #include "forms/picture_lists.h"
+#include "forms/style.h"
 
 namespace forms {
 
@@ -219,20 +220,6 @@ const SharedPictures& sharedPictures() {
 const QCursor& handCursor(Pointer pointer) {
     return pointer == Pointer::HandTwoColor ? sharedPictures().handTwoColor
                                             : sharedPictures().handSixteenColor;
-}
-
-QString graphicalButtonStyle(const QColor& face, const QColor& text) {
-    // A plain face in one colour, raised, sunk while pressed or held down. The bevel takes the
-    // theme's 3-D colours: shades of a light face (outset/inset) all come out white and the
-    // two states would look the same.
-    const QPalette theme = QGuiApplication::palette();
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px solid;"
-                          " border-color: %3 %4 %4 %3; padding: 1px; }"
-                          "QPushButton:pressed, QPushButton:checked { border-color: %4 %3 %3 %4;"
-                          " padding: 2px 0px 0px 2px; }"
-                          "QPushButton:focus { outline: 1px dotted %2; }")
-        .arg(face.name(), text.name(), theme.color(QPalette::Light).name(),
-             theme.color(QPalette::Dark).name());
 }
 
 class Builder {
@@ -448,7 +435,7 @@ private:
             (control.kind == ControlKind::Button || control.kind == ControlKind::CheckBox) &&
             control.style == ButtonStyle::Graphical;
         if (graphical)
-            widget->setStyleSheet(graphicalButtonStyle(back, fore));
+            widget->setProperty(kGraphicalButtonProperty, true);
     }
 
     void applyStacking() {

@@ -7,7 +7,9 @@
 #include <QPalette>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionSlider>
+#include <qdrawutil.h>
 
 namespace forms {
 
@@ -58,7 +60,11 @@ private:
     bool m_loaded = false;
 };
 
-/// Fusion for every window, with two savings. Fusion keys its cached scroll bar pictures by the
+bool isGraphical(const QWidget* widget) {
+    return widget && widget->property(kGraphicalButtonProperty).toBool();
+}
+
+/// Fusion for every window, with some savings. Fusion keys its cached scroll bar pictures by the
 /// palette's identity, and every widget of a custom-coloured window has a palette of its own, so
 /// each new window would add pictures (and key strings) to the process-wide cache: equal colours
 /// share one palette here instead. And the menu bar's overflow arrow is decoded only when shown.
@@ -78,6 +84,52 @@ public:
             }
         }
         QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+    // Graphical buttons: a plain face in their own colour with a classic bevel, sunk while
+    // pressed or held down. Drawn here rather than by a style sheet, which would cost every
+    // window a style sheet engine.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_PushButtonBevel && isGraphical(widget)) {
+            const bool down = option->state & (State_Sunken | State_On);
+            const QBrush face = option->palette.button();
+            qDrawWinButton(painter, option->rect, option->palette, down, &face);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_FrameFocusRect && isGraphical(widget)) {
+            painter->save();
+            painter->setPen(QPen(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine));
+            painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+            return;
+        }
+        if (element == PE_FrameGroupBox) {
+            // An etched line; Fusion's own frame is a picture whose first use loads every
+            // image format plugin.
+            const QRect r = option->rect.adjusted(0, 0, -1, -1);
+            painter->save();
+            painter->setPen(option->palette.color(QPalette::Dark));
+            painter->drawRect(r.adjusted(0, 0, -1, -1));
+            painter->setPen(option->palette.color(QPalette::Light));
+            painter->drawRect(r.adjusted(1, 1, 0, 0));
+            painter->restore();
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if ((metric == PM_ButtonShiftHorizontal || metric == PM_ButtonShiftVertical) &&
+            isGraphical(widget))
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option,

@@ -15,11 +15,11 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 
 #include "forms/form_builder.h"
 #include "forms/picture_lists.h"
+#include "forms/style.h"
 #include "support/widget_helpers.h"
 
 using namespace Qt::StringLiterals;
@@ -305,7 +305,8 @@ class TestFormBuilder : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+        // The program's own style draws the graphical buttons.
+        QApplication::setStyle(forms::createStyle());
         for (const WindowDefinition* window : allWindows()) {
             m_built[str(window->name)] = buildWindow(*window);
             m_built[str(window->name)]->ensurePolished();
