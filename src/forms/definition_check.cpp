@@ -36,23 +36,23 @@ void checkParents(std::span<const ControlDefinition> controls, std::vector<std::
         const ControlDefinition& control = controls[i];
         if (control.parent.empty()) {
             if (control.kind == ControlKind::ImageList) {
-                problems.push_back("image list " + describe(control) + " is not inside a frame");
+                problems.emplace_back("image list " + describe(control) + " is not inside a frame");
             }
             continue;
         }
         const auto found = firstPosition.find(control.parent);
         if (found == firstPosition.end()) {
-            problems.push_back("control " + describe(control) + " names parent " +
-                               quoted(control.parent) + ", which is no control of the window");
+            problems.emplace_back("control " + describe(control) + " names parent " +
+                                  quoted(control.parent) + ", which is no control of the window");
             continue;
         }
         if (controls[found->second].kind != ControlKind::Frame) {
-            problems.push_back("control " + describe(control) + " names parent " +
-                               quoted(control.parent) + ", which is not a frame");
+            problems.emplace_back("control " + describe(control) + " names parent " +
+                                  quoted(control.parent) + ", which is not a frame");
         }
         if (found->second > i) {
-            problems.push_back("control " + describe(control) + " comes before its parent " +
-                               quoted(control.parent));
+            problems.emplace_back("control " + describe(control) + " comes before its parent " +
+                                  quoted(control.parent));
         }
     }
 }
@@ -79,18 +79,18 @@ void checkNames(std::span<const ControlDefinition> controls, std::vector<std::st
     for (std::string_view name : order) {
         const Uses& use = uses.at(name);
         if (name.empty()) {
-            problems.push_back("a control has no name");
+            problems.emplace_back("a control has no name");
         } else if (use.single > 1) {
-            problems.push_back("control name " + quoted(name) + " is used " +
-                               std::to_string(use.single) + " times");
+            problems.emplace_back("control name " + quoted(name) + " is used " +
+                                  std::to_string(use.single) + " times");
         }
         if (use.single > 0 && !use.indexes.empty()) {
-            problems.push_back("control name " + quoted(name) +
-                               " is used both by a control array and by a single control");
+            problems.emplace_back("control name " + quoted(name) +
+                                  " is used both by a control array and by a single control");
         }
         for (int index : use.repeatedIndexes) {
-            problems.push_back("control array " + quoted(name) + " repeats index " +
-                               std::to_string(index));
+            problems.emplace_back("control array " + quoted(name) + " repeats index " +
+                                  std::to_string(index));
         }
     }
 }
@@ -104,9 +104,9 @@ void checkTabIndexes(std::span<const ControlDefinition> controls,
         }
         const auto [entry, inserted] = owner.try_emplace(control.tabIndex, &control);
         if (!inserted) {
-            problems.push_back("tab index " + std::to_string(control.tabIndex) + " of " +
-                               describe(control) + " is already taken by " +
-                               describe(*entry->second));
+            problems.emplace_back("tab index " + std::to_string(control.tabIndex) + " of " +
+                                  describe(control) + " is already taken by " +
+                                  describe(*entry->second));
         }
     }
 }
@@ -127,17 +127,17 @@ void checkPictures(std::span<const ControlDefinition> controls,
         } else if (holdsPicture && (control.picture.empty() || control.picture.starts_with(":/"))) {
             continue;
         } else {
-            problems.push_back("control " + describe(control) + " names picture " +
-                               quoted(control.picture) +
-                               ", which is neither \"signs\", \"colors\" nor a \":/\" resource");
+            problems.emplace_back("control " + describe(control) + " names picture " +
+                                  quoted(control.picture) +
+                                  ", which is neither \"signs\", \"colors\" nor a \":/\" resource");
             continue;
         }
         const auto position = static_cast<std::size_t>(control.pictureIndex);
         if (holdsPicture && (control.pictureIndex < 1 || position > listSize)) {
-            problems.push_back("control " + describe(control) + " shows item " +
-                               std::to_string(control.pictureIndex) + " of " +
-                               quoted(control.picture) + ", which holds " +
-                               std::to_string(listSize));
+            problems.emplace_back("control " + describe(control) + " shows item " +
+                                  std::to_string(control.pictureIndex) + " of " +
+                                  quoted(control.picture) + ", which holds " +
+                                  std::to_string(listSize));
         }
     }
 }
@@ -146,7 +146,8 @@ void checkMenu(std::span<const MenuItemDefinition> items, std::set<std::string_v
                std::vector<std::string>& problems) {
     for (const MenuItemDefinition& item : items) {
         if (!seen.insert(item.name).second) {
-            problems.push_back("menu item name " + quoted(item.name) + " is used more than once");
+            problems.emplace_back("menu item name " + quoted(item.name) +
+                                  " is used more than once");
         }
         checkMenu(item.children, seen, problems);
     }

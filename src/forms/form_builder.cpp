@@ -332,7 +332,7 @@ private:
             widget->hide();
         if (control.kind == ControlKind::Frame)
             m_frames[control.name] = widget;
-        m_built.push_back({&control, widget});
+        m_built.emplace_back(&control, widget);
     }
 
     QWidget* createWidget(const ControlDefinition& control, QWidget* parent) {

@@ -9,7 +9,7 @@ reading::BirthDetails readBirthDetails();
 
 /// Writes a reading into the result window, loading it hidden if needed. Each value stands
 /// alone: one that cannot be set is skipped.
-void applyReading(const reading::Reading& reading);
+void applyReading(const reading::Reading& result);
 
 /// Checks the entries and either reports the first broken rule or shows the reading.
 void runReadingCommand();

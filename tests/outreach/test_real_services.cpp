@@ -86,7 +86,8 @@ QString storedBySeparateProcess(const QString& application, const QString& secti
 }
 
 /// Inspects and answers the next real message box once its modal loop runs.
-void answerNextBox(std::function<void(QMessageBox&)> inspect, QMessageBox::StandardButton press) {
+void answerNextBox(const std::function<void(QMessageBox&)>& inspect,
+                   QMessageBox::StandardButton press) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect, press] {

@@ -464,7 +464,7 @@ void TestBirthDetails::keyFilterEveryCode() {
             if (capitals.find(c) != std::string_view::npos)
                 expected = code;
             else if (const auto at = smalls.find(c); at != std::string_view::npos)
-                expected = capitals[at];
+                expected = static_cast<unsigned char>(capitals[at]);
             else if (code == 8 || code == 13 || code == 32)
                 expected = code;
         }

@@ -397,9 +397,9 @@ void TestSignCatalogue::designStyleSeparators() {
 
     // Splitting at the separators gives back the lines, in order.
     std::size_t from = 0;
-    for (std::size_t i = 0; i < p->designLines.size(); ++i) {
+    for (const std::string_view line : p->designLines) {
         const std::size_t to = std::min(text.find("\r\n", from), text.size());
-        QCOMPARE(bytes(std::string_view(text).substr(from, to - from)), bytes(p->designLines[i]));
+        QCOMPARE(bytes(std::string_view(text).substr(from, to - from)), bytes(line));
         from = to + 2;
     }
 }

@@ -46,7 +46,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("planetText");
         QTest::addColumn<int>("designLines");
 
-        const auto row = [](const char* tag, int day, int month, int year, QStringList texts,
+        const auto row = [](const char* tag, int day, int month, int year, const QStringList& texts,
                             int emblem, int swatch, const QString& color, const QString& planet,
                             int lines) {
             QTest::newRow(tag) << day << month << year << texts << emblem << swatch << color
