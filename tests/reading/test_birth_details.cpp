@@ -7,11 +7,14 @@
 #include <string_view>
 
 #include "reading/birth_details.h"
+#include "support/bytes.h"
 
 using reading::BirthDetails;
 using reading::FocusTarget;
 
 namespace {
+
+using testsupport::bytes;
 
 // Written out here, not taken from the engine, so a changed character fails.
 constexpr std::string_view kFirstNameMessage = "Please Enter Your First Name";
@@ -23,10 +26,6 @@ constexpr std::string_view kFebruaryMessage = "Please Enter Correct Date Or Mont
 constexpr std::string_view kThirtyDayMessage = "Please Enter Correct Date Or Month !";
 
 constexpr std::int16_t kFebruary = 1;
-
-QByteArray bytes(std::string_view text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::u16string decimal(long long value) {
     return QString::number(value).toStdU16String();

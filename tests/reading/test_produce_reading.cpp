@@ -6,6 +6,7 @@
 
 #include "reading/reading.h"
 #include "reading/sun_sign.h"
+#include "support/bytes.h"
 
 using reading::BirthDetails;
 using reading::Reading;
@@ -13,9 +14,7 @@ using reading::RuleBreak;
 
 namespace {
 
-QByteArray bytes(std::string_view text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
+using testsupport::bytes;
 
 /// Entries for a day number and month number as the input window forms them.
 BirthDetails entries(int dayNumber, int monthNumber, std::int32_t year = 1990) {

@@ -9,6 +9,7 @@
 
 #include "reading/sign_catalogue.h"
 #include "reading/sun_sign.h"
+#include "support/bytes.h"
 
 using reading::SharedText;
 using reading::SignProfile;
@@ -16,9 +17,7 @@ using reading::SunSign;
 
 namespace {
 
-QByteArray bytes(std::string_view text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
+using testsupport::bytes;
 
 const SignProfile& profileAt(int index) {
     return reading::catalogue()[static_cast<std::size_t>(index)];
