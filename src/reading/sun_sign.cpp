@@ -27,8 +27,8 @@ constexpr std::array<Cusp, 12> kCusps = {{
 }};
 
 constexpr std::array<std::string_view, 12> kNames = {
-    "Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",     "Virgo",
-    "Libra", "Scorpio",     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 std::string_view g_currentSign;
 

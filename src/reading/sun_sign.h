@@ -23,8 +23,8 @@ enum class SunSign {
 };
 
 inline constexpr std::array<SunSign, 12> kAllSigns = {
-    SunSign::Aries, SunSign::Taurus,      SunSign::Gemini,    SunSign::Cancer,
-    SunSign::Leo,   SunSign::Virgo,       SunSign::Libra,     SunSign::Scorpio,
+    SunSign::Aries,       SunSign::Taurus,    SunSign::Gemini,   SunSign::Cancer,
+    SunSign::Leo,         SunSign::Virgo,     SunSign::Libra,    SunSign::Scorpio,
     SunSign::Sagittarius, SunSign::Capricorn, SunSign::Aquarius, SunSign::Pisces};
 
 std::string_view signName(SunSign sign);

@@ -2,8 +2,7 @@
 
 namespace testsupport {
 
-void FakeDialogs::message(const QString& text, platform::MessageIcon icon,
-                          const QString& caption) {
+void FakeDialogs::message(const QString& text, platform::MessageIcon icon, const QString& caption) {
     shown.push_back({text, icon, caption, false});
     if (onShow)
         onShow(shown.back());

@@ -42,8 +42,7 @@ public:
 /// A settings store in memory; never touches the user's real settings.
 class MemorySettings final : public platform::SettingsStore {
 public:
-    QString value(const QString& application, const QString& section,
-                  const QString& key) override;
+    QString value(const QString& application, const QString& section, const QString& key) override;
     void setValue(const QString& application, const QString& section, const QString& key,
                   const QString& value) override;
 
