@@ -105,12 +105,12 @@ QColor systemRole(SystemColor role) {
     return {};
 }
 
-QColor resolve(const ColorSpec& spec, const QColor& fallback) {
-    switch (spec.kind) {
+QColor resolve(const ColorSpec& design, const QColor& fallback) {
+    switch (design.kind) {
     case ColorSpec::Kind::Rgb:
-        return QColor::fromRgb(static_cast<QRgb>(spec.rgb));
+        return QColor::fromRgb(static_cast<QRgb>(design.rgb));
     case ColorSpec::Kind::System:
-        return systemRole(spec.system);
+        return systemRole(design.system);
     case ColorSpec::Kind::Default:
         break;
     }
@@ -132,12 +132,12 @@ bool takesFocus(ControlKind kind) {
            kind == ControlKind::Button || kind == ControlKind::CheckBox;
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(toQString(spec.face));
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont makeFont(const FontSpec& design) {
+    QFont font(toQString(design.face));
+    font.setPointSizeF(design.pointSize);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     return font;
 }
 

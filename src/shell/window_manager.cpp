@@ -2,13 +2,12 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
-#include <QCloseEvent>
 #include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
-#include <utility>
 
 #include "forms/form_builder.h"
 

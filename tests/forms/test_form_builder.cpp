@@ -45,11 +45,11 @@ QString rowName(const WindowDefinition& window, const ControlDefinition& control
            (control.index >= 0 ? u"(%1)"_s.arg(control.index) : QString());
 }
 
-QColor expectedColor(const ColorSpec& spec, SystemColor fallback) {
-    if (spec.kind == ColorSpec::Kind::Rgb)
-        return QColor(QRgb(0xFF000000 | spec.rgb));
+QColor expectedColor(const ColorSpec& design, SystemColor fallback) {
+    if (design.kind == ColorSpec::Kind::Rgb)
+        return QColor(QRgb(0xFF000000 | design.rgb));
     const QPalette theme = QGuiApplication::palette();
-    switch (spec.kind == ColorSpec::Kind::System ? spec.system : fallback) {
+    switch (design.kind == ColorSpec::Kind::System ? design.system : fallback) {
     case SystemColor::ButtonFace:
         return theme.color(QPalette::Button);
     case SystemColor::ButtonText:
@@ -209,17 +209,17 @@ class TestFormBuilder : public QObject {
         }
         if (drawnOnParent(c.kind) && c.kind != ControlKind::Label)
             return;
-        const FontSpec spec = c.font   ? *c.font
-                              : w.font ? *w.font
-                                       : FontSpec{.face = "MS Sans Serif", .pointSize = 8.25};
+        const FontSpec design = c.font   ? *c.font
+                                : w.font ? *w.font
+                                         : FontSpec{.face = "MS Sans Serif", .pointSize = 8.25};
         const QFont font = widget->font();
-        QCOMPARE(font.family(), str(spec.face));
+        QCOMPARE(font.family(), str(design.face));
         QCOMPARE(QFontInfo(font).family(),
-                 spec.face == "Verdana" ? u"DejaVu Sans"_s : u"Liberation Sans"_s);
-        QCOMPARE(font.pointSizeF(), spec.pointSize);
-        QCOMPARE(font.bold(), spec.bold);
-        QCOMPARE(font.italic(), spec.italic);
-        QCOMPARE(font.underline(), spec.underline);
+                 design.face == "Verdana" ? u"DejaVu Sans"_s : u"Liberation Sans"_s);
+        QCOMPARE(font.pointSizeF(), design.pointSize);
+        QCOMPARE(font.bold(), design.bold);
+        QCOMPARE(font.italic(), design.italic);
+        QCOMPARE(font.underline(), design.underline);
     }
 
     static void checkGeometry(const ControlDefinition& c, QWidget* widget) {
