@@ -119,14 +119,10 @@ void checkPictures(std::span<const ControlDefinition> controls,
         if (!holdsPicture && control.kind != ControlKind::ImageList) {
             continue;
         }
-        std::size_t listSize = 0;
-        if (control.picture == "signs") {
-            listSize = sunSignPictures().size();
-        } else if (control.picture == "colors") {
-            listSize = colorPictures().size();
-        } else if (holdsPicture && (control.picture.empty() || control.picture.starts_with(":/"))) {
-            continue;
-        } else {
+        const std::size_t listSize = picturesNamed(control.picture).size();
+        if (listSize == 0) {
+            if (holdsPicture && (control.picture.empty() || control.picture.starts_with(":/")))
+                continue;
             problems.emplace_back("control " + describe(control) + " names picture " +
                                   quoted(control.picture) +
                                   ", which is neither \"signs\", \"colors\" nor a \":/\" resource");

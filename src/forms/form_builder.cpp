@@ -179,7 +179,7 @@ QPixmap designPicture(const ControlDefinition& control) {
         return {};
     if (control.picture.front() == ':')
         return loadPicture(toQString(control.picture));
-    const auto list = control.picture == "signs" ? sunSignPictures() : colorPictures();
+    const auto list = picturesNamed(control.picture);
     if (control.pictureIndex < 1 || control.pictureIndex > static_cast<int>(list.size()))
         return {};
     return loadPicture(
@@ -388,8 +388,7 @@ private:
                                   resolve(control.foreColor, Qt::black), control.lineWidth, parent);
         }
         case ControlKind::ImageList:
-            return new PictureList(control.picture == "signs" ? sunSignPictures() : colorPictures(),
-                                   parent);
+            return new PictureList(picturesNamed(control.picture), parent);
         }
         return new QWidget(parent);
     }

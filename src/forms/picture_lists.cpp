@@ -58,6 +58,14 @@ std::span<const PictureItem> colorPictures() {
     return kColors;
 }
 
+std::span<const PictureItem> picturesNamed(std::string_view name) {
+    if (name == "signs")
+        return kSunSigns;
+    if (name == "colors")
+        return kColors;
+    return {};
+}
+
 void initResources() {
     static const bool done = [] {
         initDwellstarAssets();
@@ -81,7 +89,7 @@ QPixmap loadPicture(const QString& resource) {
 }
 
 PictureList::PictureList(std::span<const PictureItem> items, QWidget* parent)
-    : QWidget(parent), m_items(items), m_decoded(items.size()) {
+    : QWidget(parent), m_items(items) {
     initResources();
     hide();
 }
@@ -100,13 +108,8 @@ QString PictureList::key(int position) const {
 QPixmap PictureList::picture(int position) const {
     if (position < 1 || position > count())
         return {};
-    const auto slot = static_cast<std::size_t>(position - 1);
-    if (m_decoded[slot].isNull()) {
-        const std::string_view path = m_items[slot].resource;
-        m_decoded[slot] =
-            loadPicture(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-    }
-    return m_decoded[slot];
+    const std::string_view path = m_items[static_cast<std::size_t>(position - 1)].resource;
+    return loadPicture(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
 }
 
 } // namespace forms

@@ -2,7 +2,6 @@
 
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include <QPixmap>
 #include <QString>
@@ -19,6 +18,8 @@ struct PictureItem {
 std::span<const PictureItem> sunSignPictures();
 /// The 15 colour swatches (25 x 25).
 std::span<const PictureItem> colorPictures();
+/// The list a design names: "signs" or "colors"; empty for any other name.
+std::span<const PictureItem> picturesNamed(std::string_view name);
 
 /// Makes the embedded pictures available; safe to call more than once.
 void initResources();
@@ -28,7 +29,8 @@ void initResources();
 QPixmap loadPicture(const QString& resource);
 
 /// An invisible holder of pictures addressed by 1-based position.
-/// Pictures are decoded on first use, so a window that never shows one never pays for it.
+/// Pictures are decoded on first use (see loadPicture), so a window that never shows one never
+/// pays for it.
 class PictureList final : public QWidget {
 public:
     PictureList(std::span<const PictureItem> items, QWidget* parent);
@@ -41,7 +43,6 @@ public:
 
 private:
     std::span<const PictureItem> m_items;
-    mutable std::vector<QPixmap> m_decoded;
 };
 
 } // namespace forms
