@@ -25,23 +25,6 @@ namespace {
 
 const QString kName = QStringLiteral("frmNagScreen2");
 
-struct FormBox {
-    QString name;
-    QString placeholder;
-    bool refusesSpace;
-};
-
-const std::array<FormBox, 5>& formBoxes() {
-    static const std::array<FormBox, 5> boxes = {{
-        {QStringLiteral("txtName"), QStringLiteral("Your Name"), false},
-        {QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"), true},
-        {QStringLiteral("txtMessage"), QStringLiteral("Your Message"), false},
-        {QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"), false},
-        {QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"), true},
-    }};
-    return boxes;
-}
-
 QWidget* ctl(const QString& name) {
     return shell::control(kName, name);
 }
@@ -70,8 +53,8 @@ void attachPlaceholders(QWidget& window) {
     };
     const auto holder = std::make_shared<Holder>();
     std::map<QWidget*, QString> placeholders;
-    for (const FormBox& field : formBoxes()) {
-        if (QWidget* box = forms::findControl(&window, field.name))
+    for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields()) {
+        if (QWidget* box = forms::findControl(&window, field.box))
             placeholders.emplace(box, field.placeholder);
     }
     const auto emptyIfPlaceholder = [placeholders](QWidget* control) {
@@ -151,9 +134,9 @@ int appealIndex(double r) {
 
 void attach(QWidget& window) {
     attachPlaceholders(window);
-    for (const FormBox& field : formBoxes()) {
+    for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields()) {
         if (field.refusesSpace)
-            attachSpaceFilter(forms::findControl(&window, field.name));
+            attachSpaceFilter(forms::findControl(&window, field.box));
     }
     shell::onButton(window, QStringLiteral("Check1"), Check1_Click);
     shell::onClick(window, QStringLiteral("lblGoToHome"), lblGoToHome_Click);
@@ -191,11 +174,8 @@ void lblGoToHome_Click() {
 
 void cmdSubmit_Click() {
     modTellAFriend::Referral& details = modTellAFriend::ReferralDetails;
-    details.SenderName = trimmedText(QStringLiteral("txtName"));
-    details.SenderEmail = trimmedText(QStringLiteral("txtEmail"));
-    details.MessageText = trimmedText(QStringLiteral("txtMessage"));
-    details.FriendName = trimmedText(QStringLiteral("txtFriendName"));
-    details.FriendEmail = trimmedText(QStringLiteral("txtFriendEmail"));
+    for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields())
+        details.*field.value = trimmedText(field.box);
 
     if (details.SenderEmail == details.FriendEmail) {
         error(QStringLiteral("Please Enter Distinct Email Addresses"));

@@ -1,7 +1,5 @@
 #include "outreach/mod_tell_a_friend.h"
 
-#include <array>
-
 #include "platform/services.h"
 #include "site_config.h"
 
@@ -10,12 +8,6 @@ namespace modTellAFriend {
 Referral ReferralDetails;
 
 namespace {
-
-struct FieldRule {
-    QString Referral::*field;
-    QString placeholder;
-    QString message;
-};
 
 void error(const QString& message) {
     platform::showMessage(message, platform::MessageIcon::Error);
@@ -30,6 +22,23 @@ QString encoded(const QString& value) {
 }
 
 } // namespace
+
+const std::array<ReferralField, 5>& ReferralFields() {
+    static const std::array<ReferralField, 5> fields = {{
+        {&Referral::SenderName, QStringLiteral("txtName"), QStringLiteral("Your Name"),
+         QStringLiteral("Please Enter Your Name"), false},
+        {&Referral::SenderEmail, QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
+         QStringLiteral("Please Enter Your Email"), true},
+        {&Referral::MessageText, QStringLiteral("txtMessage"), QStringLiteral("Your Message"),
+         QStringLiteral("Please Enter Your Message"), false},
+        {&Referral::FriendName, QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
+         QStringLiteral("Please Enter Your Friend's Name"), false},
+        {&Referral::FriendEmail, QStringLiteral("txtFriendEmail"),
+         QStringLiteral("Friend's Email Address"),
+         QStringLiteral("Please Enter Your Friend's Email"), true},
+    }};
+    return fields;
+}
 
 QString ReferralEndpoint() {
     return QStringLiteral(DWELLSTAR_MAIN_SITE "/kvvs-refer-a-friend.php");
@@ -58,22 +67,10 @@ QString composeRequestAddress(const Referral& r) {
 }
 
 void SubmitReferral() {
-    static const std::array<FieldRule, 5> rules = {{
-        {&Referral::SenderName, QStringLiteral("Your Name"),
-         QStringLiteral("Please Enter Your Name")},
-        {&Referral::SenderEmail, QStringLiteral("Your Email Address"),
-         QStringLiteral("Please Enter Your Email")},
-        {&Referral::MessageText, QStringLiteral("Your Message"),
-         QStringLiteral("Please Enter Your Message")},
-        {&Referral::FriendName, QStringLiteral("Friend's Name"),
-         QStringLiteral("Please Enter Your Friend's Name")},
-        {&Referral::FriendEmail, QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email")},
-    }};
-    for (const FieldRule& rule : rules) {
-        const QString& value = ReferralDetails.*rule.field;
-        if (value.isEmpty() || value == rule.placeholder) {
-            error(rule.message);
+    for (const ReferralField& field : ReferralFields()) {
+        const QString& value = ReferralDetails.*field.value;
+        if (value.isEmpty() || value == field.placeholder) {
+            error(field.missingMessage);
             return;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QString>
 #include <QUrl>
 
@@ -18,6 +20,19 @@ struct Referral {
 
 /// Written by the exit window's submit command, read by SubmitReferral.
 extern Referral ReferralDetails;
+
+/// One box of the form: the value it fills, the placeholder it shows while empty, and the
+/// message that refuses it when left empty.
+struct ReferralField {
+    QString Referral::*value;
+    QString box;
+    QString placeholder;
+    QString missingMessage;
+    bool refusesSpace; ///< the e-mail boxes
+};
+
+/// The form's boxes in the order they are checked.
+const std::array<ReferralField, 5>& ReferralFields();
 
 /// The endpoint on the community site that receives referrals.
 QString ReferralEndpoint();
