@@ -5,9 +5,7 @@
 #include <QApplication>
 #include <QStyle>
 
-#include "forms/fonts.h"
 #include "forms/form_builder.h"
-#include "forms/picture_lists.h"
 #include "forms/style.h"
 #include "outreach/frm_nag_screen2.h"
 #include "platform/real_services.h"
@@ -26,8 +24,6 @@ void prepareApplication() {
     // Only the exit window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(kDesktopId);
-    forms::initResources();
-    forms::registerFontSubstitutes();
     QApplication::setWindowIcon(forms::programIcon());
     shell::registerShellWindows();
     outreach::registerExitWindow();

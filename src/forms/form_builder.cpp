@@ -228,7 +228,6 @@ public:
 
     std::unique_ptr<QWidget> build() {
         registerFontSubstitutes();
-        initResources();
         m_windowFont = m_def.font ? makeFont(*m_def.font)
                                   : makeFont({.face = "MS Sans Serif", .pointSize = 8.25});
         std::unique_ptr<QWidget> window = makeWindow();
