@@ -1,11 +1,9 @@
 #include "shell/shell_windows.h"
 
 #include "forms/form_model.h"
-#include "shell/event_hooks.h"
 #include "shell/frm_about.h"
 #include "shell/frm_display.h"
 #include "shell/frm_main.h"
-#include "shell/mod_help.h"
 #include "shell/window_manager.h"
 
 namespace shell {
@@ -14,11 +12,6 @@ void registerShellWindows() {
     registerWindow(forms::frmMain(), {frmMain::attach, frmMain::Form_Load, frmMain::Form_Unload});
     registerWindow(forms::frmDisplay(), {frmDisplay::attach, nullptr, frmDisplay::Form_Unload});
     registerWindow(forms::frmAbout(), {frmAbout::attach, nullptr, nullptr});
-    registerWindow(forms::frmNagScreen2(), {[](QWidget& window) {
-                                                onButton(window, QStringLiteral("cmdClose"),
-                                                         modHelp::UnloadAllAndEnd);
-                                            },
-                                            nullptr, [](QWidget&) { modHelp::UnloadAllAndEnd(); }});
 }
 
 } // namespace shell

@@ -2,8 +2,8 @@
 
 namespace shell {
 
-/// Makes the input, result and about windows known with their behaviour, and the exit window
-/// with a minimal one (its close ends the program) until a fuller one is registered.
+/// Makes the input, result and about windows known with their behaviour; the exit window is
+/// registered by its own library.
 void registerShellWindows();
 
 } // namespace shell
