@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline: an empty main window with the input window's client size, nothing else.
 // With the argument "label" it shows one line of text, to tell what the first text costs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and endurance figures, measured inside one process that runs the real windows with
 // services that touch nothing outside (no boxes, browser or stored settings).
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Runs the benchmark executables of a build and prints the table of medians.
 
 Start-up and peak memory: each run is a fresh process under a private Xvfb, timed from just

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own start-up, unchanged, with a watcher that reports the first paint of the
 // input window and then ends the process the way the program does.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Installs the Debian packages named as arguments that are not installed yet.
 # Quick when everything is present; uses sudo when not root.

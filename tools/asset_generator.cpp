@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws every picture the program embeds or installs. Run it after changing a drawing and commit
 // its output:
 //   QT_QPA_PLATFORM=offscreen dwellstar_assetgen <repository root>

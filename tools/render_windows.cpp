@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the four windows (and the result window with a reading) to PNG files:
 //   QT_QPA_PLATFORM=offscreen dwellstar_render_windows <output folder>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/definition_check.h"
 
 #include <cstddef>

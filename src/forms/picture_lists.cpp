@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/picture_lists.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/style.h"
 
 #include <vector>

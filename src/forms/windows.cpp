@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/form_model.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "outreach/frm_nag_screen2.h"
 
 #include <algorithm>

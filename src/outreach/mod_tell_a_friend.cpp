@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "outreach/mod_tell_a_friend.h"
 
 #include "platform/services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "outreach/update_reminder.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/birth_details.h"
 
 namespace reading {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/sign_catalogue.h"
 
 // Every text a reading shows. Short attributes are exact; the prose is ours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/reading.h"
 
 #include "reading/sun_sign.h"

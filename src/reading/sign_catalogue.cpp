@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/sign_catalogue.h"
 
 namespace reading {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/sun_sign.h"
 
 namespace reading {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/event_hooks.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/frm_about.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/frm_display.h"
 
 #include "shell/event_hooks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
 #include <QComboBox>

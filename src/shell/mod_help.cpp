@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/mod_help.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/name_filter.h"
 
 #include <QKeyEvent>

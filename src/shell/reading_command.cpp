@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/reading_command.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/shared_commands.h"
 
 #include "shell/event_hooks.h"

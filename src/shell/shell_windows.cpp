@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/shell_windows.h"
 
 #include "forms/form_model.h"

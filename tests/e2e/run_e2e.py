@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Runs end-to-end test groups against the real executable in a private X session.
 
     /usr/bin/python3 run_e2e.py --exe <kv-dwellstar> --main-host H --help-host H \

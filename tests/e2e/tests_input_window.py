@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The input window as a person meets it: first start, refused keys, every entry message, a
 reading and Back."""
 

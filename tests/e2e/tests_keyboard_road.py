@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The whole road without a mouse: the designed focus orders, the access keys, menus, the about
 window, the exit window and a referral, to the end of the process."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """One copy at a time, and the way out: closing a main window brings up the exit window, and
 only the exit window ends the program."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Links and the refer-a-friend form, used with the mouse: what reaches the browser launcher."""
 
 from dwellstar_e2e import harness

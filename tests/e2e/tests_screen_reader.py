@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The program as a screen reader reads it through AT-SPI: a reading with every value under its
 heading, a name on every control that takes the keyboard, message boxes as alerts."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The update reminder: asked on a start whose stored date is 15 days old, then not again."""
 
 import datetime

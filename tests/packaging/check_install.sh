@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs into a temporary prefix, checks the files, then builds the .deb and checks it.
 set -euo pipefail
 build="$1" work="$2" id="$3"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Steps shared by the shell tests: they drive the real windows as a user would.

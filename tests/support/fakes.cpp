@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/fakes.h"
 
 namespace testsupport {

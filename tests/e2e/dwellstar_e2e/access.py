@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reading the program as a screen reader does: through the AT-SPI accessibility bus.
 
 Runs in the system Python (/usr/bin/python3) with python3-pyatspi. pyatspi is imported only once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The common ground of the end-to-end tests: one private desktop per test process, the program
 started in it, and checks phrased as what a person sees."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Starting the real executable inside a session, and its one stored setting."""
 
 import datetime

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the X server shows and how a person's keyboard and mouse reach it (xdotool, xprop,
 xwininfo)."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A private desktop session: Xvfb, openbox, a D-Bus session bus with the AT-SPI bus, private
 HOME and XDG folders, and a fake `xdg-open` that records the addresses it is asked to open.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Waiting on conditions with a deadline, never for a guessed time."""
 
 import os
