@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "shell/name_filter.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QValidator>
 
@@ -56,14 +62,35 @@ private:
     mutable bool m_messagePending = false;
 };
 
+constexpr char16_t kDeleteCode = 0x7f;
+
 /// The character code the key types, 0 for none. Ctrl with a letter types its control code
 /// (Ctrl+V is 22) on every platform, also where the event carries the plain letter as text.
+/// Delete carries DEL as its text under X11, but it edits the box like the arrows do.
 char16_t typedCode(const QKeyEvent& key) {
     const Qt::KeyboardModifiers chord = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (chord == Qt::ControlModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
         return static_cast<char16_t>(key.key() - Qt::Key_A + 1);
     const QString typed = key.text();
-    return typed.size() == 1 ? typed[0].unicode() : char16_t{0};
+    if (key.key() == Qt::Key_Delete || typed.size() != 1 || typed[0].unicode() == kDeleteCode)
+        return 0;
+    return typed[0].unicode();
+}
+
+/// The box's own menu, with Paste refused as the paste keys are.
+bool showContextMenu(QLineEdit* box, const QContextMenuEvent& event) {
+    QMenu* menu = box->createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        // Qt connects the item by name in some versions and by member in others.
+        const bool paste =
+            QObject::disconnect(action, &QAction::triggered, box, &QLineEdit::paste) ||
+            QObject::disconnect(action, SIGNAL(triggered()), box, SLOT(paste()));
+        if (paste)
+            QObject::connect(action, &QAction::triggered, box, [] { refuse(); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
+    return true;
 }
 
 } // namespace
@@ -77,6 +104,11 @@ void installNameFilter(QLineEdit* box) {
         // Tab moves the focus; it never reaches the box as a typed character.
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
+        // Every way of pasting is refused as Ctrl+V is, whatever the clipboard holds.
+        if (key->matches(QKeySequence::Paste)) {
+            refuse();
+            return true;
+        }
         const char16_t code = typedCode(*key);
         if (code == 0)
             return false; // not a character key: arrows, Delete, Home and the like
@@ -88,6 +120,17 @@ void installNameFilter(QLineEdit* box) {
         if (verdict.code == code)
             return false;
         box->insert(QString(QChar(verdict.code)));
+        return true;
+    });
+    onEvent(box, QEvent::ContextMenu, [box](QEvent* event) {
+        return showContextMenu(box, *static_cast<QContextMenuEvent*>(event));
+    });
+    // Where the desktop has a selection clipboard, a middle click pastes it.
+    onEvent(box, QEvent::MouseButtonRelease, [](QEvent* event) {
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+            !QGuiApplication::clipboard()->supportsSelection())
+            return false;
+        refuse();
         return true;
     });
 }
