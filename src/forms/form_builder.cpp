@@ -359,7 +359,9 @@ private:
         case ControlKind::Button:
         case ControlKind::CheckBox: {
             auto* button = new QPushButton(caption, parent);
-            button->setAutoDefault(false);
+            // Return and Enter press a focused command button. These windows are no dialogs,
+            // so no button takes them from another control.
+            button->setAutoDefault(control.kind == ControlKind::Button);
             button->setDefault(control.defaultButton);
             button->setCheckable(control.kind == ControlKind::CheckBox);
             return button;

@@ -535,6 +535,50 @@ private Q_SLOTS:
         QTRY_COMPARE(spy->count(), 1);
     }
 
+    void returnPressesFocusedButton_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed"); // empty: no button
+        const std::pair<QString, QString> buttons[] = {{u"frmMain"_s, u"cmdNext"_s},
+                                                       {u"frmDisplay"_s, u"cmdBack"_s},
+                                                       {u"frmNagScreen2"_s, u"cmdSubmit"_s},
+                                                       {u"frmNagScreen2"_s, u"cmdClose"_s},
+                                                       {u"frmAbout"_s, u"cmdOK"_s}};
+        for (const auto& [window, button] : buttons)
+            QTest::addRow("%s on %s", qPrintable(window), qPrintable(button))
+                << window << button << button;
+        const std::pair<QString, QString> others[] = {{u"frmMain"_s, u"txtFirstName"_s},
+                                                      {u"frmMain"_s, u"cboMonth"_s},
+                                                      {u"frmNagScreen2"_s, u"txtName"_s},
+                                                      {u"frmNagScreen2"_s, u"Check1"_s}};
+        for (const auto& [window, control] : others)
+            QTest::addRow("%s on %s", qPrintable(window), qPrintable(control))
+                << window << control << QString();
+    }
+
+    void returnPressesFocusedButton() {
+        QFETCH(QString, window);
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        auto shown = showBuilt(definition(window));
+        QVERIFY(shown);
+        QStringList clicked;
+        for (auto* button : shown->findChildren<QAbstractButton*>())
+            connect(button, &QAbstractButton::clicked, this,
+                    [&clicked, button] { clicked << button->objectName(); });
+        QWidget* target = child(shown.get(), focus);
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(target, key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(clicked, pressed.isEmpty() ? QStringList() : QStringList{pressed});
+            clicked.clear();
+        }
+        if (auto* check = qobject_cast<QAbstractButton*>(target); check && check->isCheckable())
+            QVERIFY(!check->isChecked());
+    }
+
     void menus_data() {
         QTest::addColumn<QString>("window");
         QTest::newRow("frmMain") << u"frmMain"_s;
