@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "outreach/mod_tell_a_friend.h"
 
+#include <algorithm>
+
 #include "platform/services.h"
 #include "site_config.h"
 
@@ -18,8 +20,15 @@ void OpenReferralAddress() {
     platform::openUrl(QUrl(ReferralDetails.RequestAddress, QUrl::StrictMode));
 }
 
+// The browser launcher silently drops an address over 128 KiB. Encoded at up to nine
+// characters for each one typed, five values of this length stay under half of that.
+constexpr qsizetype kMaxValueLength = 1400;
+
 QString encoded(const QString& value) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+    qsizetype length = std::min(value.size(), kMaxValueLength);
+    if (length < value.size() && value[length - 1].isHighSurrogate())
+        --length;
+    return QString::fromLatin1(QUrl::toPercentEncoding(value.left(length)));
 }
 
 } // namespace

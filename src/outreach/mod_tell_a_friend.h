@@ -41,7 +41,8 @@ QString ReferralEndpoint();
 QString ProgramSite();
 
 /// The endpoint with the six parameters; each value percent-encoded as UTF-8 so that any
-/// character arrives as typed and no value can split or forge a parameter.
+/// character arrives as typed and no value can split or forge a parameter, and cut to its
+/// first 1,400 characters so that the address can always be opened.
 QString composeRequestAddress(const Referral& referral);
 
 /// Checks ReferralDetails field by field; shows the first refusal, or composes the request

@@ -16,8 +16,18 @@ namespace {
 const QString kEndpoint = u"" DWELLSTAR_MAIN_SITE "/kvvs-refer-a-friend.php"_s;
 const QString kProgramSite = u"" DWELLSTAR_PRODUCT_SITE "/"_s;
 
+/// A long value travels as its first 1,400 characters, a character beyond the basic plane
+/// whole or not at all.
+QString sent(const QString& value) {
+    constexpr qsizetype kCap = 1400;
+    if (value.size() <= kCap)
+        return value;
+    return value.left(value[kCap - 1].isHighSurrogate() ? kCap - 1 : kCap);
+}
+
 QStringList values(const Referral& r) {
-    return {r.SenderName, r.SenderEmail, r.MessageText, r.FriendName, r.FriendEmail, kProgramSite};
+    return {sent(r.SenderName), sent(r.SenderEmail), sent(r.MessageText),
+            sent(r.FriendName), sent(r.FriendEmail), kProgramSite};
 }
 
 /// Text that is hard to carry in a web address: delimiters, line breaks, controls, characters
@@ -117,6 +127,29 @@ private Q_SLOTS:
                  kEndpoint + u"?taf1="_s + encoded + u"&taf2=a%40b.c&taf3="_s + encoded +
                      u"&taf4=F&taf5=f%40b.c&taf6=https%3A%2F%2F" DWELLSTAR_PRODUCT_HOST "%2F"_s);
         verifyCarries(modTellAFriend::composeRequestAddress(r), r);
+    }
+
+    void capsLongValues_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<qsizetype>("sentLength");
+        QTest::newRow("at the cap") << QString(1400, u'a') << qsizetype(1400);
+        QTest::newRow("one over") << QString(1401, u'a') << qsizetype(1400);
+        QTest::newRow("100 kB") << QString(100 * 1024, u'a') << qsizetype(1400);
+        QTest::newRow("three-byte characters") << QString(5000, u'\u20AC') << qsizetype(1400);
+        QTest::newRow("pair across the cap")
+            << u"x"_s + QString(u"\U0001F600"_s).repeated(1000) << qsizetype(1399);
+    }
+    void capsLongValues() {
+        QFETCH(QString, value);
+        QFETCH(qsizetype, sentLength);
+        const Referral r{value, value, value, value, value, {}};
+        const QString address = modTellAFriend::composeRequestAddress(r);
+        const auto items = QUrlQuery(QUrl(address)).queryItems(QUrl::FullyDecoded);
+        QCOMPARE(items.size(), 6);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(items[i].second, value.left(sentLength));
+        // Half of what the launcher takes, however the values are made up.
+        QVERIFY2(address.size() < 64 * 1024, qPrintable(QString::number(address.size())));
     }
 
     void configuredAddresses() {
