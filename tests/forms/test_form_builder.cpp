@@ -535,6 +535,27 @@ private Q_SLOTS:
         QTRY_COMPARE(spy->count(), 1);
     }
 
+    void pixelsRound_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("expected");
+        const std::pair<int, int> rows[] = {{0, 0},  {7, 0},    {8, 1},   {22, 1},    {23, 2},
+                                            {85, 6}, {-60, -4}, {-8, -1}, {1440, 96}, {7455, 497}};
+        for (const auto& [twips, expected] : rows)
+            QTest::addRow("%d twips", twips) << twips << expected;
+    }
+
+    void pixelsRound() {
+        QFETCH(int, twips);
+        QFETCH(int, expected);
+        QCOMPARE(pixels(twips), expected);
+    }
+
+    void pixelRectangle() {
+        // 85, 720, 3375, 285 twips in the design.
+        QCOMPARE(child(m_built.at(u"frmNagScreen2"_s).get(), u"txtFriendName"_s)->geometry(),
+                 QRect(6, 48, 225, 19));
+    }
+
     void returnPressesFocusedButton_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("focus");

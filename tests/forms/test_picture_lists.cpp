@@ -2,8 +2,12 @@
 #include <QBuffer>
 #include <QColor>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QImageReader>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSet>
 #include <QTest>
 
@@ -71,6 +75,51 @@ ColorCount countColors(const QImage& image) {
     }
     count.opaque = static_cast<int>(colors.size());
     return count;
+}
+
+/// Where a picture is lit gold inside its disc: the emblem, without the rim and the glow.
+QImage emblemMask(const QImage& picture) {
+    QImage mask(picture.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    const QPointF centre(picture.width() / 2.0, picture.height() / 2.0);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            const bool inside = QLineF(centre, QPointF(x, y)).length() < 66;
+            if (inside && c.red() > 200 && c.green() > 120)
+                mask.setPixel(x, y, qRgb(255, 255, 255));
+        }
+    }
+    return mask;
+}
+
+/// A sign's glyph as DejaVu Sans draws it, filled and centred in a picture of the given size.
+QImage glyphMask(char32_t glyph, const QFont& font, QSize size) {
+    QPainterPath path;
+    path.addText(0, 0, font, QString::fromUcs4(&glyph, 1));
+    path.translate(QPointF(size.width() / 2.0, size.height() / 2.0) - path.boundingRect().center());
+    QImage mask(size, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(Qt::white);
+    painter.drawPath(path);
+    return mask;
+}
+
+/// Shared lit area over the area lit in either: 1 for the same shape.
+double overlap(const QImage& a, const QImage& b) {
+    int both = 0;
+    int either = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const bool inA = qGray(a.pixel(x, y)) > 127;
+            const bool inB = qGray(b.pixel(x, y)) > 127;
+            both += inA && inB ? 1 : 0;
+            either += inA || inB ? 1 : 0;
+        }
+    }
+    return either == 0 ? 0.0 : double(both) / either;
 }
 
 QImage loadImage(const QString& path, QByteArray* format = nullptr) {
@@ -224,6 +273,44 @@ private Q_SLOTS:
             QCOMPARE(picture.size(), QSize(200, 200));
             QCOMPARE(signs.picture(position).cacheKey(), picture.cacheKey()); // decoded once
         }
+    }
+
+    // Each item shows its own sign's glyph, told apart from the other eleven by its shape.
+    void signEmblems_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<uint>("glyph");
+        const std::pair<const char*, char32_t> signs[] = {
+            {"Aries", U'\u2648'},     {"Taurus", U'\u2649'},   {"Gemini", U'\u264A'},
+            {"Cancer", U'\u264B'},    {"Leo", U'\u264C'},      {"Virgo", U'\u264D'},
+            {"Libra", U'\u264E'},     {"Scorpio", U'\u264F'},  {"Sagittarius", U'\u2650'},
+            {"Capricorn", U'\u2651'}, {"Aquarius", U'\u2652'}, {"Pisces", U'\u2653'}};
+        int position = 0;
+        for (const auto& [name, glyph] : signs)
+            QTest::newRow(name) << ++position << uint(glyph);
+    }
+
+    void signEmblems() {
+        QFETCH(int, position);
+        QFETCH(uint, glyph);
+        const int id =
+            QFontDatabase::addApplicationFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"_s);
+        QVERIFY2(id >= 0, "DejaVu Sans (fonts-dejavu-core) is needed to tell the signs apart");
+        QFont font(QFontDatabase::applicationFontFamilies(id).first());
+        font.setPixelSize(112);
+
+        const forms::PictureList signs(forms::sunSignPictures(), nullptr);
+        const QImage shown = emblemMask(signs.picture(position).toImage());
+        char32_t best = 0;
+        double bestOverlap = 0;
+        for (char32_t candidate = U'\u2648'; candidate <= U'\u2653'; ++candidate) {
+            const double o = overlap(shown, glyphMask(candidate, font, shown.size()));
+            if (o > bestOverlap) {
+                bestOverlap = o;
+                best = candidate;
+            }
+        }
+        QCOMPARE(uint(best), glyph);
+        QVERIFY2(bestOverlap > 0.6, qPrintable(QString::number(bestOverlap)));
     }
 
     void picturesOutOfRange() {
