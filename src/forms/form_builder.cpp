@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include "forms/fonts.h"
 #include "forms/picture_lists.h"
@@ -36,6 +37,10 @@ const char* const kIndexProperty = "index";
 const char* const kAutoSizeProperty = "autoSize";
 const char* const kCaptionProperty = "caption";
 const char* const kClientName = "client";
+const char* const kDesignRectProperty = "designRect";
+
+// Narrower than this, a face reads as another one.
+constexpr int kNarrowestStretch = 75;
 
 // The hot spot of the pointing-hand pictures: the tip of the index finger.
 constexpr int kHandHotX = 7;
@@ -166,11 +171,69 @@ bool hasAccessKey(const QString& caption) {
     return false;
 }
 
+/// Where a caption is laid out in a control of the given size and font.
+QRect captionExtent(const QWidget* control, const QFont& font, QSize size) {
+    const QFontMetrics metrics(font);
+    const QRect box(QPoint(), size);
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        // A label that does not wrap is as wide as its caption, which therefore starts at its
+        // left edge.
+        const int flags = label->wordWrap() ? int(label->alignment()) | Qt::TextWordWrap
+                                            : int(Qt::AlignLeft | Qt::AlignTop);
+        return metrics.boundingRect(box, flags, label->text());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        const int margin = control->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
+        return metrics.boundingRect(box.adjusted(margin, 0, -margin, 0),
+                                    Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+    }
+    return {};
+}
+
+enum class CaptionSource { Design, Program };
+
+/// The stand-in faces run wider than the design's, so a caption the design fits could be cut
+/// off at the edge of its control or its parent: such a caption is drawn in a condensed
+/// stretch of its face. An auto-size label grows with a caption set by the program, up to its
+/// parent's edge.
+void fitCaption(QWidget* control, CaptionSource source) {
+    const QVariant designed = control->property(kDesignRectProperty);
+    QWidget* parent = control->parentWidget();
+    if (!designed.isValid() || !parent)
+        return;
+    const QRect design = designed.toRect();
+    const bool autoSize = control->property(kAutoSizeProperty).toBool();
+    QRect allowed = design;
+    if (autoSize) {
+        if (source == CaptionSource::Program)
+            allowed.setRight(std::max(design.right(), parent->rect().right()));
+        allowed.setBottom(std::numeric_limits<int>::max() / 2);
+    }
+    const QRect room = allowed.intersected(parent->rect()).translated(-design.topLeft());
+    const QSize size = autoSize ? allowed.size() : design.size();
+    if (room.isEmpty())
+        return;
+    QFont font = control->font();
+    font.setStretch(QFont::AnyStretch);
+    if (captionExtent(control, font, size).isNull())
+        return; // no caption, or a kind that has none
+    for (int stretch = 100; stretch >= kNarrowestStretch; --stretch) {
+        if (stretch < 100)
+            font.setStretch(stretch);
+        if (room.contains(captionExtent(control, font, size)))
+            break;
+    }
+    if (font != control->font())
+        control->setFont(font);
+}
+
 /// A label keeps its caption as written and shows it as the platform would: the access key
 /// underlined when it has somewhere to go, "&&" as one ampersand.
-void showCaption(QLabel* label, const QString& caption) {
+void showCaption(QLabel* label, const QString& caption,
+                 CaptionSource source = CaptionSource::Design) {
     label->setProperty(kCaptionProperty, caption);
     label->setText(label->buddy() ? caption : withoutAccessKeys(caption));
+    fitCaption(label, source);
     if (label->property(kAutoSizeProperty).toBool())
         label->adjustSize();
 }
@@ -324,10 +387,13 @@ private:
             widget->setAccessibleDescription(toQString(control.accessibleDescription));
         widget->setFocusPolicy(takesFocus(control.kind) && control.tabStop ? Qt::StrongFocus
                                                                            : Qt::NoFocus);
-        if (control.autoSize) {
+        if (control.kind != ControlKind::Line)
+            widget->setProperty(kDesignRectProperty, widget->geometry());
+        if (control.autoSize)
             widget->setProperty(kAutoSizeProperty, true);
+        fitCaption(widget, CaptionSource::Design);
+        if (control.autoSize)
             widget->adjustSize();
-        }
         if (!control.visible || control.kind == ControlKind::ImageList)
             widget->hide();
         if (control.kind == ControlKind::Frame)
@@ -565,7 +631,7 @@ QString controlText(const QWidget* control) {
 
 void setControlText(QWidget* control, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
-        showCaption(label, text);
+        showCaption(label, text, CaptionSource::Program);
     } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
         line->setText(text);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
@@ -574,6 +640,7 @@ void setControlText(QWidget* control, const QString& text) {
         box->setPlainText(plain);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
+        fitCaption(button, CaptionSource::Program);
     } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         frame->setTitle(text);
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {

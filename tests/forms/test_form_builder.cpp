@@ -535,6 +535,41 @@ private Q_SLOTS:
         QTRY_COMPARE(spy->count(), 1);
     }
 
+    void captionsFit_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("position");
+        for (const WindowDefinition* window : allWindows()) {
+            for (std::size_t i = 0; i < window->controls.size(); ++i) {
+                const ControlDefinition& c = window->controls[i];
+                const bool captioned =
+                    c.kind == ControlKind::Label || c.kind == ControlKind::Button ||
+                    c.kind == ControlKind::CheckBox || c.kind == ControlKind::Frame;
+                if (captioned && c.visible && !c.caption.empty())
+                    QTest::newRow(qPrintable(rowName(*window, c)))
+                        << str(window->name) << static_cast<int>(i);
+            }
+        }
+    }
+
+    // The stand-in faces are wider than the design's: no caption that the design fits may be
+    // cut off at its control's or its parent's edge.
+    void captionsFit() {
+        QFETCH(QString, window);
+        QFETCH(int, position);
+        const ControlDefinition& c =
+            definition(window).controls[static_cast<std::size_t>(position)];
+        QWidget* widget = child(m_built.at(window).get(), str(c.name), c.index);
+        QRect design(pixels(c.geometry.left), pixels(c.geometry.top), pixels(c.geometry.width),
+                     pixels(c.geometry.height));
+        if (!widget->parentWidget()->rect().intersects(design))
+            QSKIP("lies outside its parent by design");
+        // An auto-size label grows downwards with its face's line height.
+        if (c.autoSize)
+            design.setBottom(widget->parentWidget()->height());
+        const QString clipped = testsupport::captionClipping(widget, design);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+    }
+
     void pixelsRound_data() {
         QTest::addColumn<int>("twips");
         QTest::addColumn<int>("expected");

@@ -169,6 +169,8 @@ private Q_SLOTS:
         QCOMPARE(m_fakes.random.seeded.size(), 1u); // seeded from the clock, then drawn
         QCOMPARE(text(u"Label2"_s),
                  outreach::frmNagScreen2::appealTexts()[static_cast<std::size_t>(appeal)]);
+        const QString clipped = testsupport::clippedCaptions(m_window);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
     }
 
     void appealsNameTheCommunitySite() {

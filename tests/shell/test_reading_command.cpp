@@ -137,6 +137,8 @@ private Q_SLOTS:
         QCOMPARE(design.count(u'\n'), designLines - 1);
         QCOMPARE(design.count(u'\r'), designLines - 1);
         expectReading(result, *reading::lookUpProfile(shortTexts[0].toStdString()));
+        const QString clipped = testsupport::clippedCaptions(result);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
 
         // Never part of a reading.
         QCOMPARE(textOf(result, u"lblUndesirableColors"_s), u"lblUndesirableColors"_s);

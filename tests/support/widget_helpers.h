@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -15,5 +16,13 @@ T* childAs(QWidget* window, const QString& name, int index = -1) {
 }
 
 void click(QWidget* window, const QString& name, int index = -1);
+
+/// Why the caption of a label, button or frame is not drawn whole inside `design` (the
+/// control's rectangle in the design, in its parent's pixels) and inside its parent; empty
+/// when it is.
+QString captionClipping(const QWidget* control, const QRect& design);
+/// The same for every shown caption of a window as it stands, captions set by the program
+/// included: a label that does not wrap may grow up to its parent's edge.
+QString clippedCaptions(const QWidget* window);
 
 } // namespace testsupport
