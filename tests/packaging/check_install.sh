@@ -11,7 +11,10 @@ for f in bin/kv-dwellstar \
          "share/applications/$id.desktop" \
          "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/32x32/apps/$id.png" \
-         "share/icons/hicolor/256x256/apps/$id.png"; do
+         "share/icons/hicolor/256x256/apps/$id.png" \
+         share/man/man1/kv-dwellstar.1.gz \
+         share/doc/kv-dwellstar/copyright \
+         share/doc/kv-dwellstar/changelog.gz; do
     [ -e "$work/prefix/$f" ] || fail "missing from the install tree: $f"
 done
 [ -x "$work/prefix/bin/kv-dwellstar" ] || fail "the installed program is not executable"
@@ -25,7 +28,9 @@ deb=$(ls "$work"/deb/*.deb 2>/dev/null | head -n1)
 contents=$(dpkg-deb -c "$deb")
 echo "$contents"
 for f in ./usr/bin/kv-dwellstar "./usr/share/applications/$id.desktop" \
-         "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
+         "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
+         ./usr/share/man/man1/kv-dwellstar.1.gz ./usr/share/doc/kv-dwellstar/copyright \
+         ./usr/share/doc/kv-dwellstar/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "missing from the package: $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -33,4 +38,11 @@ echo "Depends: $depends"
 # Computed from the binary by dpkg-shlibdeps, not written by hand.
 grep -q "libqt6widgets6" <<<"$depends" || fail "Depends lacks the Qt Widgets library: $depends"
 grep -q "libc6" <<<"$depends" || fail "Depends lacks libc6: $depends"
+# A new version needs its own changelog entry; lintian does not compare the two.
+version=$(dpkg-deb -f "$deb" Version)
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kv-dwellstar/changelog.gz | zcat \
+    >"$work/changelog"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+[ "$logged" = "$version" ] ||
+    fail "the newest changelog entry is for $logged, the package is $version"
 echo "package OK: $deb"
