@@ -2,12 +2,16 @@
 #include "platform/real_services.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
 #include <vector>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -16,6 +20,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace platform {
 
@@ -81,24 +86,45 @@ public:
     }
 };
 
+QString instanceLockPath() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime + QStringLiteral("/kv-dwellstar.lock"); // a folder of this user's own
+    // The temporary folder is everybody's: one name per user, and not one the environment picks.
+    return QDir::tempPath() + QStringLiteral("/kv-dwellstar-") + QString::number(::getuid()) +
+           QStringLiteral(".lock");
+}
+
+bool processRuns(qint64 pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
 class RealInstanceLock final : public InstanceLock {
 public:
     bool tryAcquire() override {
         if (!m_lock) {
-            QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-            if (dir.isEmpty())
-                dir = QDir::tempPath();
-            const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
-            m_lock = std::make_unique<QLockFile>(dir + QStringLiteral("/kv-dwellstar-") + user +
-                                                 QStringLiteral(".lock"));
-            // Never stale by age: only a dead owner frees the lock.
+            m_lock = std::make_unique<QLockFile>(instanceLockPath());
+            // Never stale by age: an instance may run for days.
             m_lock->setStaleLockTime(0);
         }
         if (m_lock->isLocked() || m_lock->tryLock(0))
             return true;
         // Only a lock held by a running instance refuses; one that cannot be made (no
         // writable folder) must not keep the program from ever starting.
-        return m_lock->error() != QLockFile::LockFailedError;
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return true;
+        // The lock of a dead owner on this host is gone by now. What is left names a process
+        // that runs, or tells nothing that can be checked: empty (a crash before the owner
+        // was written), damaged, or from another host.
+        qint64 pid = 0;
+        QString host;
+        if (m_lock->getLockInfo(&pid, &host, nullptr) &&
+            (host.isEmpty() || host == QSysInfo::machineHostName()) && processRuns(pid))
+            return false;
+        // A running owner still holds the file's native lock, and then removal fails.
+        if (!m_lock->removeStaleLockFile())
+            return false;
+        return m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError;
     }
     void release() override {
         if (m_lock)

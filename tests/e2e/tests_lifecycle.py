@@ -2,9 +2,13 @@
 """One copy at a time, and the way out: closing a main window brings up the exit window, and
 only the exit window ends the program."""
 
+import contextlib
+import os
+
 from dwellstar_e2e import harness
 
 ALREADY_RUNNING = "Application is already running"
+LOCK_FILE = "kv-dwellstar.lock"
 
 
 class LifecycleTest(harness.ProgramTest):
@@ -59,3 +63,38 @@ class LifecycleTest(harness.ProgramTest):
         self.screen.click_close_box(self.wait_for_windows(["exit window"])[0])
         self.assertEqual(self.wait_for_end(), 0, self.seen())
         harness.wait_until(lambda: not self.screen.windows(), "every window to close", self.seen)
+
+    def lock_file(self):
+        return self.session.path("runtime", LOCK_FILE)
+
+    def remove_lock_file(self):
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(self.lock_file())
+
+    def test_a_normal_end_leaves_no_lock_behind(self):
+        self.start()
+        self.assertTrue(os.path.exists(self.lock_file()),
+                        f"no {LOCK_FILE} in the runtime folder while the program runs: "
+                        f"{os.listdir(self.session.path('runtime'))}")
+        self.screen.click_close_box(self.wait_for_windows(["input window"])[0])
+        self.wait_for_windows(["exit window"])
+        self.click_node(self.read_window("exit window").find("push button", "Exit"),
+                        "the Exit button")
+        self.assertEqual(self.wait_for_end(), 0, self.seen())
+        self.assertFalse(os.path.exists(self.lock_file()),
+                         f"{LOCK_FILE} left behind in {os.listdir(self.session.path('runtime'))}")
+
+    def test_a_lock_left_unreadable_does_not_keep_the_program_from_starting(self):
+        self.addCleanup(self.remove_lock_file)
+        for name, contents in (("empty", b""), ("garbage", b"\x00\xff not a lock\n\n")):
+            with self.subTest(name):
+                with open(self.lock_file(), "wb") as lock:
+                    lock.write(contents)
+                try:
+                    self.start()  # the input window, not "already running"
+                    self.assertEqual([w.kind for w in self.screen.windows()], ["input window"],
+                                     self.seen())
+                finally:
+                    self.program.kill()
+                    harness.wait_until(lambda: not self.screen.windows(),
+                                       "the killed copy's windows to go", self.seen)

@@ -4,12 +4,19 @@
 #include <functional>
 #include <memory>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -84,6 +91,41 @@ QString storedBySeparateProcess(const QString& application, const QString& secti
     const QByteArray hex = child.line();
     child.process->waitForFinished(kDeadlineMs);
     return QString::fromUtf8(QByteArray::fromHex(hex));
+}
+
+/// A process id that nobody has any more: that of a child that has ended.
+qint64 endedProcessId() {
+    QProcess child;
+    child.start(u"true"_s, QStringList());
+    if (!child.waitForStarted(kDeadlineMs))
+        return -1;
+    const qint64 pid = child.processId();
+    child.waitForFinished(kDeadlineMs);
+    return pid;
+}
+
+QByteArray filledIn(QByteArray contents) {
+    contents.replace("$pid", QByteArray::number(QCoreApplication::applicationPid()));
+    if (contents.contains("$ended"))
+        contents.replace("$ended", QByteArray::number(endedProcessId()));
+    contents.replace("$host", QSysInfo::machineHostName().toUtf8());
+    contents.replace("$app",
+                     QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8());
+    return contents;
+}
+
+/// Writes the file as if it had been written `ageSeconds` ago.
+bool writeFile(const QString& path, const QByteArray& contents, int ageSeconds = 0) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(contents) == contents.size() && file.flush() &&
+           file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds),
+                            QFileDevice::FileModificationTime);
+}
+
+QString userName() {
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
 }
 
 /// Inspects and answers the next real message box once its modal loop runs.
@@ -224,6 +266,90 @@ private Q_SLOTS:
         child.process->setProcessEnvironment(environment);
         QVERIFY(child.start({QString::fromLatin1(kLockMode)}));
         QCOMPARE(child.line(), "taken");
+    }
+
+    void lockLeftBehind_data() {
+        // In the contents, $pid, $ended, $host and $app stand for this process, a process that
+        // has ended, this host and this program.
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("heldHere"); // by a lock of this running process, before the write
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("empty: a crash before the owner was written") << ""_ba << false << true;
+        QTest::newRow("garbage") << QByteArray("\0\xff not a lock\n\n", 16) << false << true;
+        QTest::newRow("half a line") << "12"_ba << false << true;
+        QTest::newRow("another host") << "$pid\n$app\nother-host.invalid\n"_ba << false << true;
+        QTest::newRow("ended process of this host") << "$ended\n$app\n$host\n"_ba << false << true;
+        QTest::newRow("running process of this host") << "$pid\n$app\n$host\n"_ba << false << false;
+        QTest::newRow("running process, no host") << "$pid\n$app\n"_ba << false << false;
+        QTest::newRow("held by a running instance") << ""_ba << true << false;
+        QTest::newRow("held by a running instance, damaged") << "garbage"_ba << true << false;
+    }
+    void lockLeftBehind() {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, heldHere);
+        QFETCH(bool, taken);
+        const QString path = m_runtime.filePath(u"kv-dwellstar.lock"_s);
+        platform::InstanceLock& lock = *platform::realServices().instanceLock;
+        QLockFile holder(path);
+        const auto cleanUp = qScopeGuard([&] {
+            lock.release();
+            holder.unlock();
+            QFile::remove(path);
+        });
+        if (heldHere)
+            QVERIFY(holder.tryLock(0));
+        if (!heldHere || !contents.isEmpty())
+            QVERIFY(writeFile(path, filledIn(contents)));
+
+        QCOMPARE(lock.tryAcquire(), taken);
+        if (taken) {
+            qint64 owner = 0;
+            QVERIFY(QLockFile(path).getLockInfo(&owner, nullptr, nullptr));
+            QCOMPARE(owner, QCoreApplication::applicationPid());
+            lock.release();
+            QVERIFY(!QFileInfo::exists(path));
+        } else {
+            QVERIFY(QFileInfo::exists(path)); // another's lock stays where it is
+        }
+    }
+
+    void oneLockPerUserWhateverTheName_data() {
+        QTest::addColumn<bool>("runtimeFolderUsable");
+        QTest::newRow("in the runtime folder") << true;
+        QTest::newRow("no usable runtime folder: the temporary folder") << false;
+    }
+    void oneLockPerUserWhateverTheName() {
+        QFETCH(bool, runtimeFolderUsable);
+        QTemporaryDir runtime;
+        QTemporaryDir temp;
+        QVERIFY(runtime.isValid() && temp.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+        environment.insert(u"TMPDIR"_s, temp.path());
+        QString expected = runtime.filePath(u"kv-dwellstar.lock"_s);
+        if (!runtimeFolderUsable) {
+            // Open to others: neither it nor the private one Qt would make in its place is used.
+            const QString fallback = temp.filePath(u"runtime-"_s + userName());
+            QVERIFY(QDir().mkdir(fallback));
+            for (const QString& folder : {runtime.path(), fallback})
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner |
+                                                          QFile::ExeOwner | QFile::ReadOther |
+                                                          QFile::ExeOther));
+            expected = temp.filePath(u"kv-dwellstar-%1.lock"_s.arg(::getuid()));
+        }
+
+        Child first;
+        environment.insert(u"USER"_s, u"alice"_s);
+        first.process->setProcessEnvironment(environment);
+        QVERIFY(first.start({QString::fromLatin1(kLockMode)}));
+        QCOMPARE(first.line(), "taken");
+        QVERIFY2(QFileInfo::exists(expected), qPrintable(expected));
+
+        Child second;
+        environment.insert(u"USER"_s, u"bob"_s);
+        second.process->setProcessEnvironment(environment);
+        QVERIFY(second.start({QString::fromLatin1(kLockMode)}));
+        QCOMPARE(second.line(), "refused");
     }
 
     void boxes_data() {
