@@ -26,6 +26,8 @@ namespace platform {
 
 namespace {
 
+constexpr int kSettingsLockWaitMs = 500;
+
 QString forDisplay(QString text) {
     // A lone carriage return is a line break to the user.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -68,9 +70,21 @@ public:
     void open(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
+/// QSettings waits without limit for the lock file beside the settings file, and one left by
+/// another host goes stale only by age, after half a minute. Start-up waits on that for a moment
+/// at most: a store it cannot have is treated as one that cannot be written.
+bool settingsLockFree(const QString& settingsFile) {
+    QLockFile probe(settingsFile + QStringLiteral(".lock"));
+    if (probe.tryLock(kSettingsLockWaitMs))
+        return true; // let go when the probe goes, just before QSettings takes it
+    // One that cannot be made does not hold QSettings up either; it fails on its own.
+    return probe.error() != QLockFile::LockFailedError;
+}
+
 class RealSettingsStore final : public SettingsStore {
 public:
     QString value(const QString& application, const QString& section, const QString& key) override {
+        // Reading takes no lock.
         QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
         settings.beginGroup(section);
         return settings.value(key).toString();
@@ -78,6 +92,8 @@ public:
     void setValue(const QString& application, const QString& section, const QString& key,
                   const QString& value) override {
         QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
+        if (!settingsLockFree(settings.fileName()))
+            return;
         settings.beginGroup(section);
         settings.setValue(key, value);
         settings.endGroup();

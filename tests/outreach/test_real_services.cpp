@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -350,6 +351,51 @@ private Q_SLOTS:
         second.process->setProcessEnvironment(environment);
         QVERIFY(second.start({QString::fromLatin1(kLockMode)}));
         QCOMPARE(second.line(), "refused");
+    }
+
+    void settingsLockOfAnotherWriter_data() {
+        QTest::addColumn<QByteArray>("contents"); // as for the instance lock; empty: no lock file
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("heldHere");
+        QTest::addColumn<bool>("written");
+        const QByteArray foreign = "4242\nkv-dwellstar\nother-host.invalid\n"_ba;
+        QTest::newRow("no lock") << QByteArray() << 0 << false << true;
+        QTest::newRow("another host, just now") << foreign << 0 << false << false;
+        QTest::newRow("another host, an hour ago") << foreign << 3600 << false << true;
+        QTest::newRow("unreadable, just now") << "garbage"_ba << 0 << false << false;
+        QTest::newRow("unreadable, an hour ago") << "garbage"_ba << 3600 << false << true;
+        QTest::newRow("ended process of this host")
+            << "$ended\n$app\n$host\n"_ba << 0 << false << true;
+        QTest::newRow("held by a running writer") << QByteArray() << 0 << true << false;
+    }
+    void settingsLockOfAnotherWriter() {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, heldHere);
+        QFETCH(bool, written);
+        const QString application = u"kv-dwellstar-store-test"_s;
+        const QString path =
+            qEnvironmentVariable("XDG_CONFIG_HOME") + u"/"_s + application + u".conf.lock"_s;
+        platform::SettingsStore& store = *platform::realServices().settings;
+        store.setValue(application, u"Settings"_s, u"k"_s, u"before"_s);
+        QLockFile holder(path);
+        const auto cleanUp = qScopeGuard([&] {
+            holder.unlock();
+            QFile::remove(path);
+        });
+        if (heldHere)
+            QVERIFY(holder.tryLock(0));
+        if (!contents.isEmpty())
+            QVERIFY(writeFile(path, filledIn(contents), ageSeconds));
+
+        QElapsedTimer timer;
+        timer.start();
+        store.setValue(application, u"Settings"_s, u"k"_s, u"after"_s);
+        // Half a minute when the wait is not bounded.
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(storedBySeparateProcess(application, u"Settings"_s, u"k"_s),
+                 written ? u"after"_s : u"before"_s);
+        QCOMPARE(QFileInfo::exists(path), !written);
     }
 
     void boxes_data() {
