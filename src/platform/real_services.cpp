@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
 #include <vector>
 
-#include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
