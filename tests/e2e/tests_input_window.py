@@ -121,3 +121,39 @@ class InputWindowTest(harness.ProgramTest):
                              f"5 April is not read as Aries:\n{self.seen()}")
         self.assertFalse(shown & {"Leo", "8 and 9", "Sunday", "Ruby"},
                          f"values of the earlier reading are left: {self.seen()}")
+
+    def test_a_middle_click_pastes_no_name(self):
+        self.start()
+        self.screen.type("mary")
+        window = self.read_window("input window")
+        # A double click selects the name, which the desktop then offers to a middle click.
+        self.click_node(window.find("text", "First Name"), "the first name", repeat=2)
+        self.click_node(window.find("text", "Last Name"), "the last name", button=2)
+        self.message_box(REFUSAL)
+        self.answer()
+        self.assertEqual(self.entries()["Last Name"], "", self.seen())
+        self.assertEqual(self.entries()["First Name"], "MARY", self.seen())
+
+    def test_windows_stand_centred_with_their_frames(self):
+        self.start()
+        width, height = (int(n) for n in self.session.screen.split("x")[:2])
+        for kind in ("input window", "exit window"):
+            with self.subTest(window=kind):
+                if kind == "exit window":
+                    self.screen.keys("alt+x")
+                    self.wait_for_windows(["exit window"])
+                shown = next(w for w in self.screen.windows() if w.kind == kind)
+                x, y, w, h = shown.frame
+                self.assertLessEqual(abs(2 * x + w - width), 2, f"{shown.frame}; {self.seen()}")
+                self.assertLessEqual(abs(2 * y + h - height), 2, f"{shown.frame}; {self.seen()}")
+
+    def test_return_and_keypad_enter_press_the_focused_button(self):
+        self.start()
+        for key in ("Return", "KP_Enter"):
+            with self.subTest(key=key):
+                self.screen.keys(*("Tab",) * 6)
+                self.wait_for_focus("Get My Dwellstar Reading")
+                self.screen.keys(key)
+                self.message_box("Please Enter Your First Name")
+                self.answer()
+                self.wait_for_focus("First Name")

@@ -220,12 +220,12 @@ class ProgramTest(unittest.TestCase):
 
     # -- hands ---------------------------------------------------------------------------------
 
-    def click_node(self, node, what):
+    def click_node(self, node, what, button=1, repeat=1):
         extents = node.extents()
         self.assertTrue(extents and extents[2] > 0 and extents[3] > 0,
                         f"{what} has no place on screen; {self.seen()}")
         x, y, width, height = extents
-        self.screen.click(x + width // 2, y + height // 2)
+        self.screen.click(x + width // 2, y + height // 2, button, repeat)
 
     def pick(self, month=None, day=None, year=None):
         """Picks the date by typing into the lists, as a person does: from the month list, with

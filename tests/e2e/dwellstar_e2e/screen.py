@@ -101,8 +101,9 @@ class Screen:
     def type(self, text):
         self._out("xdotool", "type", "--delay", "40", "--", text)
 
-    def click(self, x, y):
-        self._out("xdotool", "mousemove", str(x), str(y), "click", "1")
+    def click(self, x, y, button=1, repeat=1):
+        self._out("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
+                  str(button))
 
     def click_close_box(self, window):
         """The close box sits at the right end of openbox's title bar."""
