@@ -134,7 +134,7 @@ private Q_SLOTS:
         QTest::addColumn<qsizetype>("sentLength");
         QTest::newRow("at the cap") << QString(1400, u'a') << qsizetype(1400);
         QTest::newRow("one over") << QString(1401, u'a') << qsizetype(1400);
-        QTest::newRow("100 kB") << QString(100 * 1024, u'a') << qsizetype(1400);
+        QTest::newRow("100 kB") << QString(qsizetype{100} * 1024, u'a') << qsizetype(1400);
         QTest::newRow("three-byte characters") << QString(5000, u'\u20AC') << qsizetype(1400);
         QTest::newRow("pair across the cap")
             << u"x"_s + QString(u"\U0001F600"_s).repeated(1000) << qsizetype(1399);
@@ -149,7 +149,8 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             QCOMPARE(items[i].second, value.left(sentLength));
         // Half of what the launcher takes, however the values are made up.
-        QVERIFY2(address.size() < 64 * 1024, qPrintable(QString::number(address.size())));
+        QVERIFY2(address.size() < qsizetype{64} * 1024,
+                 qPrintable(QString::number(address.size())));
     }
 
     void configuredAddresses() {
