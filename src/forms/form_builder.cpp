@@ -215,13 +215,14 @@ void fitCaption(QWidget* control, CaptionSource source) {
         return;
     QFont font = control->font();
     font.setStretch(QFont::AnyStretch);
-    if (captionExtent(control, font, size).isNull())
-        return; // no caption, or a kind that has none
-    for (int stretch = 100; stretch >= kNarrowestStretch; --stretch) {
-        if (stretch < 100)
+    const QRect natural = captionExtent(control, font, size);
+    // A null extent: no caption, or a kind that has none.
+    if (!natural.isNull() && !room.contains(natural)) {
+        for (int stretch = 99; stretch >= kNarrowestStretch; --stretch) {
             font.setStretch(stretch);
-        if (room.contains(captionExtent(control, font, size)))
-            break;
+            if (room.contains(captionExtent(control, font, size)))
+                break;
+        }
     }
     if (font != control->font())
         control->setFont(font);
