@@ -218,7 +218,11 @@ void fitCaption(QWidget* control, CaptionSource source) {
     const QRect natural = captionExtent(control, font, size);
     // A null extent: no caption, or a kind that has none.
     if (!natural.isNull() && !room.contains(natural)) {
-        for (int stretch = 99; stretch >= kNarrowestStretch; --stretch) {
+        // Every stretch tried costs a font of its own: start from the one the overflow asks for.
+        const double needed = std::min({1.0, double(room.width()) / natural.width(),
+                                        double(room.height()) / natural.height()});
+        const int first = std::max(kNarrowestStretch, std::min(99, int(needed * 100)));
+        for (int stretch = first; stretch >= kNarrowestStretch; --stretch) {
             font.setStretch(stretch);
             if (room.contains(captionExtent(control, font, size)))
                 break;
