@@ -21,7 +21,7 @@ sys.dont_write_bytecode = True  # the source tree stays as checked out
 
 from dwellstar_e2e import harness  # noqa: E402
 
-GROUPS = ["input_window", "keyboard_road", "lifecycle", "outreach", "update_reminder",
+GROUPS = ["desktop", "input_window", "keyboard_road", "lifecycle", "outreach", "update_reminder",
           "screen_reader"]
 TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "dbus-daemon", "dbus-send",
          "/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd"]

@@ -22,12 +22,23 @@ from .waiting import wait_until
 MARKER = "DWELLSTAR_E2E_SESSION"
 PREFIX = "dwellstar-e2e-"
 RUNNER_FILE = "runner.pid"
+WM_STARTED_FILE = "window-manager.started"
 
 FAKE_XDG_OPEN = """#!/bin/sh
 # Records each address instead of opening a browser: one line per call, arguments tab-separated.
 ( IFS='	'; printf '%s\\n' "$*" ) >> "$DWELLSTAR_E2E_OPENED"
 """
 
+
+UNCACHED_FONTS_CONFIG = """<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <dir>/usr/local/share/fonts</dir>
+  <cachedir>{cache}</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+</fontconfig>
+"""
 
 # Letters the tests type that a US keymap lacks. Bound to spare keys before anything starts:
 # xdotool would otherwise remap a key for each of them while typing, a race the program can lose.
@@ -39,9 +50,10 @@ class SessionError(RuntimeError):
 
 
 class DesktopSession:
-    def __init__(self, name, screen="1280x1024x24"):
+    def __init__(self, name, screen="1280x1024x24", fonts_uncached=False):
         self.name = name
         self.screen = screen
+        self.fonts_uncached = fonts_uncached
         self.root = None
         self.env = None
         self.display = None
@@ -145,6 +157,10 @@ class DesktopSession:
         """Live processes that carry this session's marker (never this test process)."""
         return _marked_processes(self.root)
 
+    def show_plain_window(self, width, height):
+        """Maps a bare window from a client of its own, as a program would."""
+        return PlainWindow(self.display, width, height)
+
     def run(self, args, **kwargs):
         """Runs a short command inside the session and returns its output."""
         result = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
@@ -179,6 +195,17 @@ class DesktopSession:
             "DWELLSTAR_E2E_OPENED": self.opened_log,
             MARKER: self.root,
         }
+        if self.fonts_uncached:
+            self.env["FONTCONFIG_FILE"] = self._write_uncached_fonts_config()
+
+    def _write_uncached_fonts_config(self):
+        """The system's fonts without the system's font caches: every program of the session
+        reads the fonts afresh when it starts, as where those caches are out of date and the
+        user may not rewrite them."""
+        path = self.path("fonts.conf")
+        with open(path, "w", encoding="utf-8") as config:
+            config.write(UNCACHED_FONTS_CONFIG.format(cache=self.path("cache", "fonts")))
+        return path
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -195,21 +222,7 @@ class DesktopSession:
         self.env["DISPLAY"] = self.display
 
     def _add_keys(self, keysym_names):
-        x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int),
-                                         ctypes.POINTER(ctypes.c_int)]
-        x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
-        x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
-                                            ctypes.POINTER(ctypes.c_int)]
-        x11.XStringToKeysym.restype = ctypes.c_ulong
-        x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
-        x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
-                                               ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
-        x11.XFree.argtypes = [ctypes.c_void_p]
-        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        x11 = _xlib()
         display = x11.XOpenDisplay(self.display.encode())
         if not display:
             raise SessionError(f"cannot open {self.display} to add keys")
@@ -261,15 +274,18 @@ class DesktopSession:
                    "the AT-SPI registry daemon", lambda: self._log("at-spi-registry"))
 
     def _start_window_manager(self):
-        # openbox announces itself on the root window before it takes new windows in hand, and
-        # a window mapped in between is never managed: it stays off the client list, unseen by
-        # the tests, although the program shows it. openbox runs the start-up command only once
-        # it manages the screen.
-        ready = self.path("openbox.ready")
-        self.spawn("openbox", ["openbox", "--sm-disable", "--startup",
-                               f"touch {shlex.quote(ready)}"])
-        wait_until(lambda: os.path.exists(ready), "openbox to manage the screen",
-                   lambda: self._log("openbox"))
+        # openbox names itself on the root window before it has read its theme, and a window
+        # mapped in between is never managed: it stays off screen for good. That span grows to
+        # tenths of a second where each start reads the fonts afresh (a regular user with an
+        # out-of-date system font cache). Its start-up command runs once it manages windows.
+        started = self.path(WM_STARTED_FILE)
+        process = self.spawn("openbox", ["openbox", "--sm-disable",
+                                         "--startup", f"touch {shlex.quote(started)}"])
+        wait_until(lambda: os.path.exists(started) or process.poll() is not None,
+                   "openbox to finish starting", lambda: self._log("openbox"))
+        if not os.path.exists(started):
+            raise SessionError(f"openbox ended ({process.returncode}) while starting; "
+                               f"log: {self._log('openbox')}")
 
     def _bus_has_owner(self, address, name):
         bus = ["--session"] if address is None else [f"--bus={address}"]
@@ -284,6 +300,67 @@ class DesktopSession:
                 return log.read()[-2000:] or "(empty)"
         except OSError:
             return "(no log)"
+
+
+_XLIB = None
+
+
+def _xlib():
+    """The few Xlib calls the session makes itself, typed once."""
+    global _XLIB
+    if _XLIB is None:
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int),
+                                         ctypes.POINTER(ctypes.c_int)]
+        x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+        x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
+                                            ctypes.POINTER(ctypes.c_int)]
+        x11.XStringToKeysym.restype = ctypes.c_ulong
+        x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                               ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+        x11.XDefaultRootWindow.restype = ctypes.c_ulong
+        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x11.XCreateSimpleWindow.restype = ctypes.c_ulong
+        x11.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
+                                            ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
+                                            ctypes.c_uint, ctypes.c_ulong, ctypes.c_ulong]
+        x11.XMapWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XFree.argtypes = [ctypes.c_void_p]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        _XLIB = x11
+    return _XLIB
+
+
+class PlainWindow:
+    """A bare top-level window of a client of its own; it goes when the client closes."""
+
+    def __init__(self, display_name, width, height):
+        self._x11 = _xlib()
+        self._display = self._x11.XOpenDisplay(display_name.encode())
+        if not self._display:
+            raise SessionError(f"cannot open {display_name} for a window")
+        root = self._x11.XDefaultRootWindow(self._display)
+        self.id = self._x11.XCreateSimpleWindow(self._display, root, 0, 0, width, height, 0, 0,
+                                                0)
+        self._x11.XMapWindow(self._display, self.id)
+        self._x11.XSync(self._display, 0)
+
+    def close(self):
+        if self._display:
+            self._x11.XCloseDisplay(self._display)
+            self._display = None
+
+    # Closed before its session ends: Xlib ends the whole process when its server goes away.
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
 
 
 def _marked_processes(root):
