@@ -173,16 +173,20 @@ bool hasAccessKey(const QString& caption) {
 
 /// Where a caption is laid out in a control of the given size and font.
 QRect captionExtent(const QWidget* control, const QFont& font, QSize size) {
-    const QFontMetrics metrics(font);
     const QRect box(QPoint(), size);
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    // Metrics only for what has a caption: they load the face.
+    if (const auto* label = qobject_cast<const QLabel*>(control);
+        label && !label->text().isEmpty()) {
+        const QFontMetrics metrics(font);
         // A label that does not wrap is as wide as its caption, which therefore starts at its
         // left edge.
         const int flags = label->wordWrap() ? int(label->alignment()) | Qt::TextWordWrap
                                             : int(Qt::AlignLeft | Qt::AlignTop);
         return metrics.boundingRect(box, flags, label->text());
     }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control);
+        button && !button->text().isEmpty()) {
+        const QFontMetrics metrics(font);
         const int margin = control->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
         return metrics.boundingRect(box.adjusted(margin, 0, -margin, 0),
                                     Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
