@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -94,6 +95,39 @@ private:
     int m_width;
     QPoint m_from;
     QPoint m_to;
+};
+
+/// A multi-line text box that takes only plain text from a paste or a drop, and no more of it
+/// than its length allows. Qt 6.4 reads the first format of the data without checking that
+/// there is one, so an empty clipboard crashed; and a long run of text without a blank takes
+/// the layout seconds per kilobyte.
+class MultiLineBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    void setMaxLength(int length) { m_maxLength = length; }
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source && source->hasText();
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!canInsertFromMimeData(source))
+            return;
+        const QTextCursor cursor = textCursor();
+        const qsizetype held = document()->characterCount() - 1;
+        const qsizetype room = m_maxLength - held + cursor.selectionEnd() - cursor.selectionStart();
+        QString text = source->text();
+        if (text.size() > room) {
+            text.truncate(std::max<qsizetype>(room, 0));
+            if (!text.isEmpty() && text.back().isHighSurrogate())
+                text.chop(1);
+        }
+        insertPlainText(text);
+    }
+
+private:
+    int m_maxLength = std::numeric_limits<int>::max();
 };
 
 QColor systemRole(SystemColor role) {
@@ -517,7 +551,7 @@ private:
             line->setReadOnly(control.readOnly);
             return line;
         }
-        auto* box = new QPlainTextEdit(parent);
+        auto* box = new MultiLineBox(parent);
         box->setTabChangesFocus(true);
         box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                   : Qt::ScrollBarAlwaysOff);
@@ -695,6 +729,13 @@ void setControlText(QWidget* control, const QString& text) {
         if (const int at = list->findText(text, Qt::MatchExactly); at >= 0)
             list->setCurrentIndex(at);
     }
+}
+
+void setMaxLength(QWidget* box, int length) {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setMaxLength(length);
+    else if (auto* multiLine = dynamic_cast<MultiLineBox*>(box))
+        multiLine->setMaxLength(length);
 }
 
 void setControlPicture(QWidget* control, const QPixmap& picture) {

@@ -28,6 +28,8 @@ QWidget* findControl(QWidget* window, const QString& name, int index = -1);
 QString controlText(const QWidget* control);
 /// Sets a caption or text; an auto-size label follows its new caption.
 void setControlText(QWidget* control, const QString& text);
+/// The most characters a text box takes; a paste or a drop is cut to fit.
+void setMaxLength(QWidget* box, int length);
 /// Sets the picture of a picture box (which follows the picture's size) or image (which
 /// stretches it).
 void setControlPicture(QWidget* control, const QPixmap& picture);

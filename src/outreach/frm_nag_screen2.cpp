@@ -136,8 +136,11 @@ int appealIndex(double r) {
 void attach(QWidget& window) {
     attachPlaceholders(window);
     for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields()) {
+        QWidget* box = forms::findControl(&window, field.box);
+        // What a request cannot carry is not taken in the first place.
+        forms::setMaxLength(box, modTellAFriend::kMaxValueLength);
         if (field.refusesSpace)
-            attachSpaceFilter(forms::findControl(&window, field.box));
+            attachSpaceFilter(box);
     }
     shell::onButton(window, QStringLiteral("Check1"), Check1_Click);
     shell::onClick(window, QStringLiteral("lblGoToHome"), lblGoToHome_Click);

@@ -20,12 +20,8 @@ void OpenReferralAddress() {
     platform::openUrl(QUrl(ReferralDetails.RequestAddress, QUrl::StrictMode));
 }
 
-// The browser launcher silently drops an address over 128 KiB. Encoded at up to nine
-// characters for each one typed, five values of this length stay under half of that.
-constexpr qsizetype kMaxValueLength = 1400;
-
 QString encoded(const QString& value) {
-    qsizetype length = std::min(value.size(), kMaxValueLength);
+    qsizetype length = std::min<qsizetype>(value.size(), kMaxValueLength);
     if (length < value.size() && value[length - 1].isHighSurrogate())
         --length;
     return QString::fromLatin1(QUrl::toPercentEncoding(value.left(length)));

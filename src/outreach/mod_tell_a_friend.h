@@ -19,6 +19,11 @@ struct Referral {
     QString RequestAddress; ///< of the last successful submission
 };
 
+/// The most characters of a value that a request carries. The browser launcher silently drops
+/// an address over 128 KiB; encoded at up to nine characters for each one typed, five values of
+/// this length stay under half of that.
+inline constexpr int kMaxValueLength = 1400;
+
 /// Written by the exit window's submit command, read by SubmitReferral.
 extern Referral ReferralDetails;
 

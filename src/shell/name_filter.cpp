@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QValidator>
@@ -63,6 +64,10 @@ private:
 };
 
 constexpr char16_t kDeleteCode = 0x7f;
+
+// A dropped text longer than this (a line box's usual length, and no name is longer) holds the
+// window for seconds while it is checked and laid out; only its start is taken.
+constexpr qsizetype kLongestDrop = 32767;
 
 /// The character code the key types, 0 for none. Ctrl with a letter types its control code
 /// (Ctrl+V is 22) on every platform, also where the event carries the plain letter as text.
@@ -124,6 +129,16 @@ void installNameFilter(QLineEdit* box) {
     });
     onEvent(box, QEvent::ContextMenu, [box](QEvent* event) {
         return showContextMenu(box, *static_cast<QContextMenuEvent*>(event));
+    });
+    onEvent(box, QEvent::Drop, [box](QEvent* event) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QMimeData* data = drop->mimeData();
+        if (!data || !data->hasText() || data->text().size() <= kLongestDrop)
+            return false;
+        box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+        box->insert(data->text().left(kLongestDrop));
+        drop->acceptProposedAction();
+        return true;
     });
     // Where the desktop has a selection clipboard, a middle click pastes it.
     onEvent(box, QEvent::MouseButtonRelease, [](QEvent* event) {

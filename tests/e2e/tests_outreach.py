@@ -98,3 +98,16 @@ class OutreachTest(harness.ProgramTest):
         self.answer()
         self.wait_for_windows(["exit window"])
         self.assertEqual(self.session.opened_addresses(), [], self.seen())
+
+    def test_pasting_an_empty_clipboard_into_the_message_leaves_the_program_running(self):
+        self.open_exit_window()
+        # Nothing has been copied in this session: the clipboard is empty.
+        self.screen.keys("shift+Tab")
+        self.wait_for_focus("Your Message")
+        self.screen.keys("ctrl+v", "shift+Insert")
+        # Keys are handled in order: once the letter shows, the pastes were handled too.
+        self.screen.type("x")
+        harness.wait_until(lambda: (node := self.focused()) is not None and "x" in node.text,
+                           "the typed letter in the message box", self.seen)
+        self.assertTrue(self.program.running(), self.seen())
+        self.wait_for_windows(["exit window"])

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+#include <memory>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "forms/form_builder.h"
+#include "forms/form_model.h"
+#include "shell/window_manager.h"
+#include "support/program.h"
+#include "support/widget_helpers.h"
+
+using namespace Qt::StringLiterals;
+
+// Whatever the clipboard or a drag holds, every way of pasting into every text box leaves the
+// box with what its own rules allow, or nothing, and the program running.
+
+namespace {
+
+enum class Route { Keys, ContextMenu, MiddleClick, Drop };
+enum class Contents { Empty, ImageOnly, HtmlOnly, LargeText };
+
+constexpr qsizetype kLarge = qsizetype{10} * 1024 * 1024;
+
+QMimeData* make(Contents contents) {
+    auto* data = new QMimeData;
+    if (contents == Contents::ImageOnly)
+        data->setImageData(QImage(8, 8, QImage::Format_RGB32));
+    else if (contents == Contents::HtmlOnly)
+        data->setHtml(u"<b>BOLD</b>"_s);
+    else if (contents == Contents::LargeText)
+        data->setText(QString(kLarge, u'a'));
+    return data;
+}
+
+QWidget* surface(QWidget* box) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(box);
+    return area ? area->viewport() : box;
+}
+
+void pasteFromContextMenu(QWidget* box) {
+    QTimer::singleShot(0, box, [] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(u"&Paste"_s) && action->isEnabled())
+                    action->trigger();
+            }
+            menu->close();
+        }
+    });
+    QWidget* target = surface(box);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &event);
+}
+
+/// A drag that is dropped only where the box accepts it, as a real one.
+void drop(QWidget* box, const QMimeData* data) {
+    QWidget* target = surface(box);
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, {});
+    if (enter.isAccepted())
+        QApplication::sendEvent(target, &move);
+    QDropEvent dropped(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, {});
+    if (enter.isAccepted() && move.isAccepted())
+        QApplication::sendEvent(target, &dropped);
+}
+
+/// What a box holds after the large text arrived: the name boxes take it only dropped, in
+/// capitals, up to a line's default length; the refer-a-friend boxes up to what a request
+/// carries; the reading's boxes take nothing.
+QString largeTextTaken(const QString& box, Route route) {
+    const bool pasted =
+        route != Route::MiddleClick || QGuiApplication::clipboard()->supportsSelection();
+    if (box.startsWith(u"txtSunSign"_s) || !pasted)
+        return {};
+    if (box == u"txtFirstName" || box == u"txtMiddleName" || box == u"txtLastName")
+        return route == Route::Drop ? QString(32767, u'A') : QString();
+    return QString(1400, u'a');
+}
+
+} // namespace
+
+class TestPaste : public QObject {
+    Q_OBJECT
+
+    testsupport::FakeServices m_fakes;
+
+private Q_SLOTS:
+    void initTestCase() { testsupport::prepareProgram(); }
+    void init() { testsupport::resetProgram(m_fakes); }
+
+    void everyRoute_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<Route>("route");
+        QTest::addColumn<Contents>("contents");
+        const std::pair<Route, const char*> routes[] = {{Route::Keys, "keys"},
+                                                        {Route::ContextMenu, "context menu"},
+                                                        {Route::MiddleClick, "middle click"},
+                                                        {Route::Drop, "drop"}};
+        const std::pair<Contents, const char*> contents[] = {{Contents::Empty, "empty"},
+                                                             {Contents::ImageOnly, "image only"},
+                                                             {Contents::HtmlOnly, "html only"},
+                                                             {Contents::LargeText, "10 MB text"}};
+        for (const forms::WindowDefinition* window : forms::allWindows()) {
+            for (const forms::ControlDefinition& control : window->controls) {
+                if (control.kind != forms::ControlKind::TextBox)
+                    continue;
+                for (const auto& [route, routeName] : routes) {
+                    for (const auto& [content, contentName] : contents) {
+                        QTest::addRow("%s %s %s %s", window->name.data(), control.name.data(),
+                                      routeName, contentName)
+                            << forms::toQString(window->name) << forms::toQString(control.name)
+                            << route << content;
+                    }
+                }
+            }
+        }
+    }
+
+    void everyRoute() {
+        QFETCH(QString, window);
+        QFETCH(QString, boxName);
+        QFETCH(Route, route);
+        QFETCH(Contents, contents);
+        shell::show(window);
+        testsupport::settle();
+        QWidget* box = testsupport::child(shell::loadedWindow(window), boxName);
+        box->setFocus();
+        forms::setControlText(box, QString());
+        const std::unique_ptr<QMimeData> dragged(make(contents));
+        QGuiApplication::clipboard()->setMimeData(make(contents));
+
+        switch (route) {
+        case Route::Keys:
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+            break;
+        case Route::ContextMenu:
+            pasteFromContextMenu(box);
+            break;
+        case Route::MiddleClick:
+            QTest::mouseClick(surface(box), Qt::MiddleButton, {}, QPoint(5, 5));
+            break;
+        case Route::Drop:
+            drop(box, dragged.get());
+            break;
+        }
+        testsupport::settle();
+
+        const QString expected =
+            contents == Contents::LargeText ? largeTextTaken(boxName, route) : QString();
+        QCOMPARE(forms::controlText(box), expected);
+    }
+};
+
+QTEST_MAIN(TestPaste)
+#include "test_paste.moc"
