@@ -59,4 +59,8 @@ void determineSunSign(int monthPosition, int dayPosition) {
         g_currentSign = signName(*sign);
 }
 
+void resetCurrentSign() {
+    g_currentSign = {};
+}
+
 } // namespace reading

@@ -40,4 +40,7 @@ std::string_view currentSign();
 /// Sets the current sign when the positions determine one, else leaves it as it was.
 void determineSunSign(int monthPosition, int dayPosition);
 
+/// Empties the current sign, as at start (tests only: the program never clears it).
+void resetCurrentSign();
+
 } // namespace reading

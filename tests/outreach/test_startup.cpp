@@ -173,6 +173,18 @@ private Q_SLOTS:
         QVERIFY(siblings.indexOf(front) > siblings.indexOf(behind));
         QVERIFY(m_fakes.process.ends == 0);
     }
+
+    // Buttons in the graphical style show a plain face in their design colour, and only the
+    // exit window ends the program.
+    void startUpLeavesTheProgramsOwnLook() {
+        QVERIFY(app::startUp());
+        testsupport::settle();
+        QWidget* exit = testsupport::child(shell::loadedWindow(u"frmMain"_s), u"cmdExit"_s);
+        const QImage face = exit->grab().toImage();
+        QCOMPARE(face.pixelColor(4, 4), QColor(0x7CA5E7));
+        QCOMPARE(face.pixelColor(face.width() - 5, face.height() - 5), QColor(0x7CA5E7));
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+    }
 };
 
 QTEST_MAIN(TestStartUp)

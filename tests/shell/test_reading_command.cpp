@@ -124,8 +124,20 @@ private Q_SLOTS:
             u"lblSunSign"_s,         u"lblSunSignElement"_s,       u"lblSunSignNumber"_s,
             u"lblSunSignDay"_s,      u"lblSunSignCompatibility"_s, u"lblSunSignBirthStone"_s,
             u"lblPreferredColors"_s, u"lblRulingPlanet"_s};
-        for (qsizetype i = 0; i < shortTexts.size(); ++i)
+        for (qsizetype i = 0; i < shortTexts.size(); ++i) {
             QCOMPARE(textOf(result, shortTargets[i]), shortTexts[i]);
+            // Drawn whole, in the designed face at its full width.
+            const QWidget* label = testsupport::child(result, shortTargets[i]);
+            QFont designed(u"Verdana"_s);
+            designed.setPointSizeF(i == 0 ? 12 : 8.25);
+            designed.setBold(true);
+            const int stretch = label->font().stretch();
+            QVERIFY2(stretch == QFont::AnyStretch || stretch == QFont::Unstretched,
+                     qPrintable(shortTexts[i]));
+            QVERIFY2(label->width() >= QFontMetrics(designed).horizontalAdvance(shortTexts[i]) &&
+                         label->parentWidget()->rect().contains(label->geometry()),
+                     qPrintable(shortTexts[i]));
+        }
         QCOMPARE(pictureOf(result, u"picSunSign"_s), listPicture(forms::sunSignPictures(), emblem));
         QCOMPARE(pictureOf(result, u"picColor"_s), listPicture(forms::colorPictures(), swatch));
         QCOMPARE(textOf(result, u"txtSunSignColorDesc"_s),

@@ -19,7 +19,10 @@ void prepareProgram() {
 
 void resetProgram(FakeServices& fakes) {
     prepareProgram();
-    modHelp::UnloadAllAndEnd();
+    // The program ends at the first process end; the fake returns, and by then an unload
+    // handler may have loaded the exit window afresh.
+    for (int round = 0; round < 3 && !shell::loadedWindows().isEmpty(); ++round)
+        modHelp::UnloadAllAndEnd();
     shell::collectUnloaded();
     QCoreApplication::processEvents();
     fakes.dialogs.clear();
