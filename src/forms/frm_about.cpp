@@ -41,7 +41,7 @@ constexpr ControlDefinition kControls[] = {
                 "styles. Gift the perfect home and interiors with the help of this software.",
      .font = kVerdana, .foreColor = kFace, .transparent = true, .tabIndex = 5},
     {.name = "Label2", .kind = ControlKind::Label, .geometry = {840, 240, 2490, 240},
-     .caption = "KV Dwellstar v1.0",
+     .caption = DWELLSTAR_CAPTION,
      .font = FontSpec{.face = "Verdana", .pointSize = 9.75, .bold = true}, .foreColor = kFace,
      .transparent = true, .autoSize = true, .tabIndex = 4},
     aboutLink({.name = "lblCoBrand", .geometry = {4320, 2880, 2355, 195},
@@ -60,7 +60,7 @@ constexpr ControlDefinition kControls[] = {
 const WindowDefinition& frmAbout() {
     static const WindowDefinition window{
         .name = "frmAbout",
-        .caption = "KV Dwellstar v1.0",
+        .caption = DWELLSTAR_CAPTION,
         .clientWidth = 6825,
         .clientHeight = 3870,
         .border = Border::FixedSingle,

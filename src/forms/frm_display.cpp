@@ -199,7 +199,7 @@ constexpr MenuItemDefinition kMenu[] = {
 const WindowDefinition& frmDisplay() {
     static const WindowDefinition window{
         .name = "frmDisplay",
-        .caption = "KV Dwellstar v1.0",
+        .caption = DWELLSTAR_CAPTION,
         .clientWidth = 11265,
         .clientHeight = 8325,
         .border = Border::FixedDialog,

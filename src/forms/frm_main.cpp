@@ -148,7 +148,7 @@ constexpr MenuItemDefinition kMenu[] = {
 const WindowDefinition& frmMain() {
     static const WindowDefinition window{
         .name = "frmMain",
-        .caption = "KV Dwellstar v1.0",
+        .caption = DWELLSTAR_CAPTION,
         .clientWidth = 7455,
         .clientHeight = 4455,
         .border = Border::FixedSingle,

@@ -99,7 +99,7 @@ constexpr ControlDefinition kControls[] = {
                 DWELLSTAR_MAIN_HOST ".",
      .font = kLargeBold, .transparent = true, .tabIndex = 7},
     {.name = "Label1", .kind = ControlKind::Label, .geometry = {1080, 240, 3675, 435},
-     .caption = "KV Dwellstar v1.0", .font = FontSpec{.face = "MS Sans Serif", .pointSize = 18},
+     .caption = DWELLSTAR_CAPTION, .font = FontSpec{.face = "MS Sans Serif", .pointSize = 18},
      .transparent = true, .autoSize = true, .tabIndex = 6},
 };
 // clang-format on
@@ -109,7 +109,7 @@ constexpr ControlDefinition kControls[] = {
 const WindowDefinition& frmNagScreen2() {
     static const WindowDefinition window{
         .name = "frmNagScreen2",
-        .caption = "KV Dwellstar v1.0",
+        .caption = DWELLSTAR_CAPTION,
         .clientWidth = 11115,
         .clientHeight = 4725,
         .border = Border::FixedSingle,
