@@ -23,7 +23,8 @@
 #include <QTimer>
 
 #include "app/startup.h"
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
+#include "forms/units.h"
 #include "forms/form_model.h"
 #include "platform/services.h"
 #include "probe.h"

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QStyle>
 
-#include "forms/form_builder.h"
+#include "forms/shared_pictures.h"
 #include "forms/style.h"
 #include "outreach/frm_nag_screen2.h"
 #include "platform/real_services.h"

@@ -7,6 +7,8 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
+#include "forms/units.h"
+
 static void initDwellstarAssets() {
     // Resources in a static library are only registered by this call.
     Q_INIT_RESOURCE(dwellstar_assets);
@@ -103,14 +105,14 @@ QString PictureList::key(int position) const {
     if (position < 1 || position > count())
         return {};
     const std::string_view key = m_items[static_cast<std::size_t>(position - 1)].key;
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return toQString(key);
 }
 
 QPixmap PictureList::picture(int position) const {
     if (position < 1 || position > count())
         return {};
     const std::string_view path = m_items[static_cast<std::size_t>(position - 1)].resource;
-    return loadPicture(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    return loadPicture(toQString(path));
 }
 
 } // namespace forms

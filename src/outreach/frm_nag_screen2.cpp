@@ -12,7 +12,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
 #include "outreach/mod_tell_a_friend.h"
 #include "platform/services.h"
 #include "shell/event_hooks.h"

@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QMouseEvent>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
 
 namespace shell {
 

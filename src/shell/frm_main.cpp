@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
 #include "platform/services.h"
 #include "shell/event_hooks.h"
 #include "shell/mod_help.h"

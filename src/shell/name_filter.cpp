@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QValidator>
 
-#include "forms/form_builder.h"
+#include "forms/units.h"
 #include "platform/services.h"
 #include "reading/birth_details.h"
 #include "shell/event_hooks.h"

@@ -4,7 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
+#include "forms/units.h"
 #include "forms/picture_lists.h"
 #include "platform/services.h"
 #include "shell/window_manager.h"

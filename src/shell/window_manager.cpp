@@ -10,7 +10,9 @@
 #include <QEventLoop>
 #include <QPointer>
 
+#include "forms/control_access.h"
 #include "forms/form_builder.h"
+#include "forms/units.h"
 
 namespace shell {
 

@@ -18,7 +18,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "forms/control_access.h"
 #include "forms/form_builder.h"
+#include "forms/units.h"
 #include "forms/picture_lists.h"
 #include "forms/style.h"
 #include "support/widget_helpers.h"

@@ -10,7 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
+#include "forms/units.h"
 #include "forms/form_model.h"
 #include "shell/window_manager.h"
 #include "support/program.h"

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "forms/form_builder.h"
+#include "forms/shared_pictures.h"
 #include "forms/form_model.h"
 #include "forms/style.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
 #include "outreach/frm_nag_screen2.h"
 #include "outreach/mod_tell_a_friend.h"
 #include "shell/mod_help.h"

@@ -13,7 +13,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "forms/form_builder.h"
+#include "forms/control_access.h"
+#include "forms/units.h"
 #include "forms/picture_lists.h"
 #include "reading/sign_catalogue.h"
 #include "shell/window_manager.h"
