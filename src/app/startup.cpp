@@ -9,6 +9,7 @@
 #include "forms/shared_pictures.h"
 #include "forms/style.h"
 #include "outreach/frm_nag_screen2.h"
+#include "outreach/update_reminder.h"
 #include "platform/real_services.h"
 #include "platform/services.h"
 #include "shell/frm_main.h"

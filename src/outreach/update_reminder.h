@@ -38,3 +38,11 @@ inline const QString kReminderQuestion =
 QString settingsApplicationName();
 
 } // namespace outreach
+
+// Beside the page openers by name, but made here, where the reminder's logic lives.
+namespace modHelp {
+
+/// Asks, at most once in 15 days, whether to look for an update.
+void RunUpdateReminder();
+
+} // namespace modHelp

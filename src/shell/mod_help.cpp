@@ -2,6 +2,7 @@
 #include "shell/mod_help.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/services.h"
 #include "shell/window_manager.h"
@@ -11,56 +12,56 @@ namespace modHelp {
 
 namespace {
 
-QUrl address(const char* literal) {
-    return QUrl(QString::fromLatin1(literal), QUrl::StrictMode);
-}
+struct PageAddress {
+    Page page;
+    const char* address;
+};
+
+constexpr PageAddress kPages[] = {
+    {Page::Home, DWELLSTAR_MAIN_SITE "/"},
+    {Page::Softwares, DWELLSTAR_MAIN_SITE "/velmorasoftwares"},
+    {Page::Help, DWELLSTAR_PRODUCT_SITE "/kv-free-dwellstar-help.html"},
+    {Page::Download, DWELLSTAR_PRODUCT_SITE "/download-kv-free-dwellstar.html"},
+    {Page::Donate, DWELLSTAR_HELP_SITE "/donate.html"},
+    {Page::FullBrand, DWELLSTAR_HELP_SITE "/fully-branded.html"},
+    {Page::CoBrand, DWELLSTAR_HELP_SITE "/co-brand.html"},
+};
 
 bool g_ending = false;
 
 } // namespace
 
-QUrl HomePageUrl() {
-    return address(DWELLSTAR_MAIN_SITE "/");
+QUrl pageAddress(Page page) {
+    const auto* entry = std::find_if(std::begin(kPages), std::end(kPages),
+                                     [page](const PageAddress& e) { return e.page == page; });
+    return entry == std::end(kPages) ? QUrl()
+                                     : QUrl(QString::fromLatin1(entry->address), QUrl::StrictMode);
 }
-QUrl SoftwaresPageUrl() {
-    return address(DWELLSTAR_MAIN_SITE "/velmorasoftwares");
-}
-QUrl HelpPageUrl() {
-    return address(DWELLSTAR_PRODUCT_SITE "/kv-free-dwellstar-help.html");
-}
-QUrl DownloadPageUrl() {
-    return address(DWELLSTAR_PRODUCT_SITE "/download-kv-free-dwellstar.html");
-}
-QUrl DonatePageUrl() {
-    return address(DWELLSTAR_HELP_SITE "/donate.html");
-}
-QUrl FullBrandPageUrl() {
-    return address(DWELLSTAR_HELP_SITE "/fully-branded.html");
-}
-QUrl CoBrandPageUrl() {
-    return address(DWELLSTAR_HELP_SITE "/co-brand.html");
+
+void openPage(Page page) {
+    platform::openUrl(pageAddress(page));
 }
 
 void OpenHomePage() {
-    platform::openUrl(HomePageUrl());
+    openPage(Page::Home);
 }
 void OpenSoftwaresPage() {
-    platform::openUrl(SoftwaresPageUrl());
+    openPage(Page::Softwares);
 }
 void OpenHelpPage() {
-    platform::openUrl(HelpPageUrl());
+    openPage(Page::Help);
 }
 void OpenDownloadPage() {
-    platform::openUrl(DownloadPageUrl());
+    openPage(Page::Download);
 }
 void OpenDonatePage() {
-    platform::openUrl(DonatePageUrl());
+    openPage(Page::Donate);
 }
 void OpenFullBrandPage() {
-    platform::openUrl(FullBrandPageUrl());
+    openPage(Page::FullBrand);
 }
 void OpenCoBrandPage() {
-    platform::openUrl(CoBrandPageUrl());
+    openPage(Page::CoBrand);
 }
 
 void UnloadAllAndEnd() {

@@ -7,15 +7,15 @@
 
 namespace modHelp {
 
-QUrl HomePageUrl();
-QUrl SoftwaresPageUrl();
-QUrl HelpPageUrl();
-QUrl DownloadPageUrl();
-QUrl DonatePageUrl();
-QUrl FullBrandPageUrl();
-QUrl CoBrandPageUrl();
+/// The maker's pages, by what they are for.
+enum class Page { Home, Softwares, Help, Download, Donate, FullBrand, CoBrand };
 
-/// Each opens its page in the default browser, returns at once and never reports a failure.
+/// A page's address, fixed at build time.
+QUrl pageAddress(Page page);
+/// Opens the page in the default browser, returns at once and never reports a failure.
+void openPage(Page page);
+
+/// One opener per page, for the menus and links that name them.
 void OpenHomePage();
 void OpenSoftwaresPage();
 void OpenHelpPage();
@@ -27,8 +27,5 @@ void OpenCoBrandPage();
 /// Unloads every loaded window in load order, then ends the process. A nested call (from an
 /// unload handler) ends the process at once.
 void UnloadAllAndEnd();
-
-/// Asks, at most once in 15 days, whether to look for an update.
-void RunUpdateReminder();
 
 } // namespace modHelp

@@ -175,7 +175,7 @@ private Q_SLOTS:
 
     void appealsNameTheCommunitySite() {
         const auto& appeals = outreach::frmNagScreen2::appealTexts();
-        const QString host = modHelp::HomePageUrl().host();
+        const QString host = modHelp::pageAddress(modHelp::Page::Home).host();
         for (const QString& appeal : appeals)
             QVERIFY2(appeal.contains(host), qPrintable(appeal));
         QCOMPARE(QSet<QString>(appeals.begin(), appeals.end()).size(), 4);
@@ -332,10 +332,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key"); // 0: mouse click
         QTest::addColumn<QUrl>("opens");
-        QTest::newRow("Check1 clicked") << u"Check1"_s << 0 << modHelp::HomePageUrl();
+        QTest::newRow("Check1 clicked")
+            << u"Check1"_s << 0 << modHelp::pageAddress(modHelp::Page::Home);
         QTest::newRow("Check1 by space")
-            << u"Check1"_s << int(Qt::Key_Space) << modHelp::HomePageUrl();
-        QTest::newRow("lblGoToHome") << u"lblGoToHome"_s << 0 << modHelp::SoftwaresPageUrl();
+            << u"Check1"_s << int(Qt::Key_Space) << modHelp::pageAddress(modHelp::Page::Home);
+        QTest::newRow("lblGoToHome")
+            << u"lblGoToHome"_s << 0 << modHelp::pageAddress(modHelp::Page::Softwares);
     }
     void links() {
         QFETCH(QString, control);

@@ -152,9 +152,10 @@ private Q_SLOTS:
             QCOMPARE(visibleWhileAsked, QStringList());
             QCOMPARE(randomWhileAsked, QStringList{u"seed 101"_s});
         }
-        QCOMPARE(m_fakes.urls.opened, asks && answer == Answer::Yes
-                                          ? std::vector{modHelp::DownloadPageUrl()}
-                                          : std::vector<QUrl>{});
+        QCOMPARE(m_fakes.urls.opened,
+                 asks && answer == Answer::Yes
+                     ? std::vector{modHelp::pageAddress(modHelp::Page::Download)}
+                     : std::vector<QUrl>{});
         // Seeded from the clock once, before the one number the promotional labels draw.
         QCOMPARE(m_random.log, (QStringList{u"seed 101"_s, u"next"_s}));
         QCOMPARE(shell::loadedWindows(), QStringList{u"frmMain"_s});

@@ -137,7 +137,8 @@ private Q_SLOTS:
         QCOMPARE(stored(), rewrites ? kStoredToday : before);
         QCOMPARE(m_fakes.settings.values.size(), 1u);
         QCOMPARE(m_fakes.urls.opened,
-                 opensDownloadPage ? std::vector{modHelp::DownloadPageUrl()} : std::vector<QUrl>{});
+                 opensDownloadPage ? std::vector{modHelp::pageAddress(modHelp::Page::Download)}
+                                   : std::vector<QUrl>{});
     }
 
     void noPostponesTheNextQuestion() {

@@ -18,17 +18,17 @@ namespace {
 
 struct Opener {
     void (*open)();
-    QUrl (*url)();
+    modHelp::Page page;
 };
 
 const Opener kOpeners[] = {
-    {modHelp::OpenHomePage, modHelp::HomePageUrl},
-    {modHelp::OpenSoftwaresPage, modHelp::SoftwaresPageUrl},
-    {modHelp::OpenHelpPage, modHelp::HelpPageUrl},
-    {modHelp::OpenDownloadPage, modHelp::DownloadPageUrl},
-    {modHelp::OpenDonatePage, modHelp::DonatePageUrl},
-    {modHelp::OpenFullBrandPage, modHelp::FullBrandPageUrl},
-    {modHelp::OpenCoBrandPage, modHelp::CoBrandPageUrl},
+    {modHelp::OpenHomePage, modHelp::Page::Home},
+    {modHelp::OpenSoftwaresPage, modHelp::Page::Softwares},
+    {modHelp::OpenHelpPage, modHelp::Page::Help},
+    {modHelp::OpenDownloadPage, modHelp::Page::Download},
+    {modHelp::OpenDonatePage, modHelp::Page::Donate},
+    {modHelp::OpenFullBrandPage, modHelp::Page::FullBrand},
+    {modHelp::OpenCoBrandPage, modHelp::Page::CoBrand},
 };
 enum { Home, Softwares, Help, Download, Donate, FullBrand, CoBrand };
 
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         const QString expected = u"https://"_s + host + path;
 
-        const QUrl url = kOpeners[opener].url();
+        const QUrl url = modHelp::pageAddress(kOpeners[opener].page);
         QVERIFY(url.isValid());
         QCOMPARE(url.scheme(), u"https"_s);
         QVERIFY(!url.hasQuery());
@@ -142,7 +142,7 @@ private Q_SLOTS:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(int, opener);
-        const QString expected = address(kOpeners[opener].url());
+        const QString expected = address(modHelp::pageAddress(kOpeners[opener].page));
 
         QWidget* input = openInputWindow();
         QTest::keyClicks(box(input, u"txtFirstName"_s), u"ANNA"_s);
