@@ -132,14 +132,14 @@ void startProgram() {
     app::prepareApplication();
     if (!app::startUp())
         fail("start-up refused");
-    if (!waitForPaint(QStringLiteral("frmMain")))
+    if (!waitForPaint(shell::kInputWindow))
         fail("the input window was never painted");
 }
 
 /// The 15th of every month in turn: all twelve signs.
 void fillEntries(int reading) {
     auto entry = [](const char* name) {
-        return shell::control(QStringLiteral("frmMain"), QString::fromLatin1(name));
+        return shell::control(shell::kInputWindow, QString::fromLatin1(name));
     };
     forms::setControlText(entry("txtFirstName"), QStringLiteral("JANE"));
     forms::setControlText(entry("txtMiddleName"), QStringLiteral("Q"));
@@ -157,18 +157,18 @@ double readingCycle(int reading) {
     fillEntries(reading);
     const std::int64_t start = bench::monotonicNs();
     shell::runReadingCommand();
-    QWidget* result = shell::loadedWindow(QStringLiteral("frmDisplay"));
-    if (!result || shell::state(QStringLiteral("frmDisplay")) != shell::WindowState::Shown)
+    QWidget* result = shell::loadedWindow(shell::kResultWindow);
+    if (!result || shell::state(shell::kResultWindow) != shell::WindowState::Shown)
         fail("the reading did not show the result window");
     ++g_windowsBuilt;
     QObject::connect(result, &QObject::destroyed, QCoreApplication::instance(),
                      [] { ++g_windowsFreed; });
     std::int64_t painted = 0;
-    if (!waitForPaint(QStringLiteral("frmDisplay"), &painted))
+    if (!waitForPaint(shell::kResultWindow, &painted))
         fail("the result window was never painted");
     shell::frmDisplay::cmdBack_Click();
     // Not every platform repaints a window shown again; its paint is not part of the figure.
-    waitForPaint(QStringLiteral("frmMain"), nullptr, 1000);
+    waitForPaint(shell::kInputWindow, nullptr, 1000);
     shell::collectUnloaded();
     return static_cast<double>(painted - start) / 1e6;
 }

@@ -7,11 +7,12 @@
 #include "app/startup.h"
 #include "platform/services.h"
 #include "probe.h"
+#include "shell/window_manager.h"
 
 namespace {
 
 void installProbe() {
-    bench::watchFirstPaint(QStringLiteral("frmMain"), [] {
+    bench::watchFirstPaint(shell::kInputWindow, [] {
         bench::reportStartUp();
         platform::services().process->end();
     });

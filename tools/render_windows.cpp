@@ -34,11 +34,11 @@ int main(int argc, char** argv) {
     if (!out.exists() && !QDir().mkpath(out.path()))
         return 1;
     bool ok = true;
-    for (const QString& name : {QStringLiteral("frmMain"), QStringLiteral("frmDisplay"),
-                                QStringLiteral("frmAbout"), QStringLiteral("frmNagScreen2")})
+    for (const QString& name :
+         {shell::kInputWindow, shell::kResultWindow, shell::kAboutWindow, shell::kExitWindow})
         ok = render(name, out.filePath(name + QStringLiteral(".png"))) && ok;
 
-    shell::unload(QStringLiteral("frmDisplay"));
+    shell::unload(shell::kResultWindow);
     shell::collectUnloaded();
     reading::BirthDetails leo;
     leo.firstName = u"ANN";
@@ -52,8 +52,6 @@ int main(int argc, char** argv) {
     const reading::ReadingOutcome outcome = reading::produceReading(leo);
     if (const auto* result = std::get_if<reading::Reading>(&outcome))
         shell::applyReading(*result);
-    ok = render(QStringLiteral("frmDisplay"),
-                out.filePath(QStringLiteral("frmDisplay-reading.png"))) &&
-         ok;
+    ok = render(shell::kResultWindow, out.filePath(QStringLiteral("frmDisplay-reading.png"))) && ok;
     return ok ? 0 : 1;
 }

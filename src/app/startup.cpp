@@ -40,7 +40,7 @@ bool startUp() {
     }
     services.random->seed(services.clock->seed());
     modHelp::RunUpdateReminder();
-    shell::show(QStringLiteral("frmMain"));
+    shell::show(shell::kInputWindow);
     shell::frmMain::CoBrand_Randomize();
     return true;
 }

@@ -119,10 +119,14 @@ struct WindowDefinition {
     std::span<const MenuItemDefinition> menu{};
 };
 
-/// The four windows of the program.
+/// The four windows of the program, each with its design name: the one place it is written.
+inline constexpr std::string_view kInputWindowName = "frmMain";
 const WindowDefinition& frmMain();
+inline constexpr std::string_view kResultWindowName = "frmDisplay";
 const WindowDefinition& frmDisplay();
+inline constexpr std::string_view kAboutWindowName = "frmAbout";
 const WindowDefinition& frmAbout();
+inline constexpr std::string_view kExitWindowName = "frmNagScreen2";
 const WindowDefinition& frmNagScreen2();
 
 /// All four, for tools and tests.

@@ -59,7 +59,7 @@ constexpr ControlDefinition kControls[] = {
 
 const WindowDefinition& frmAbout() {
     static const WindowDefinition window{
-        .name = "frmAbout",
+        .name = kAboutWindowName,
         .caption = DWELLSTAR_CAPTION,
         .clientWidth = 6825,
         .clientHeight = 3870,

@@ -198,7 +198,7 @@ constexpr MenuItemDefinition kMenu[] = {
 
 const WindowDefinition& frmDisplay() {
     static const WindowDefinition window{
-        .name = "frmDisplay",
+        .name = kResultWindowName,
         .caption = DWELLSTAR_CAPTION,
         .clientWidth = 11265,
         .clientHeight = 8325,

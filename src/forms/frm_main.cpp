@@ -147,7 +147,7 @@ constexpr MenuItemDefinition kMenu[] = {
 
 const WindowDefinition& frmMain() {
     static const WindowDefinition window{
-        .name = "frmMain",
+        .name = kInputWindowName,
         .caption = DWELLSTAR_CAPTION,
         .clientWidth = 7455,
         .clientHeight = 4455,

@@ -108,7 +108,7 @@ constexpr ControlDefinition kControls[] = {
 
 const WindowDefinition& frmNagScreen2() {
     static const WindowDefinition window{
-        .name = "frmNagScreen2",
+        .name = kExitWindowName,
         .caption = DWELLSTAR_CAPTION,
         .clientWidth = 11115,
         .clientHeight = 4725,

@@ -24,10 +24,8 @@ namespace outreach::frmNagScreen2 {
 
 namespace {
 
-const QString kName = QStringLiteral("frmNagScreen2");
-
 QWidget* ctl(const QString& name) {
-    return shell::control(kName, name);
+    return shell::control(shell::kExitWindow, name);
 }
 
 QString trimmedText(const QString& box) {
@@ -157,7 +155,7 @@ void Form_Load(QWidget& window) {
     // Above every other window, without taking the focus from the user's current one.
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.setAttribute(Qt::WA_ShowWithoutActivating, true);
-    shell::show(kName);
+    shell::show(shell::kExitWindow);
 }
 
 void Form_Unload(QWidget& /*window*/) {

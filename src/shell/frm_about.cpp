@@ -24,7 +24,7 @@ void attach(QWidget& window) {
 }
 
 void cmdOK_Click() {
-    unload(QStringLiteral("frmAbout"));
+    unload(kAboutWindow);
 }
 
 } // namespace shell::frmAbout

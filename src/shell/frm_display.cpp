@@ -19,14 +19,14 @@ void Form_Unload(QWidget& window) {
 }
 
 void cmdBack_Click() {
-    show(QStringLiteral("frmMain"));
+    show(kInputWindow);
     // Unloading shows the exit window, which the user did not ask for here.
-    unload(QStringLiteral("frmDisplay"));
-    hide(QStringLiteral("frmNagScreen2"));
+    unload(kResultWindow);
+    hide(kExitWindow);
 }
 
 void mnuExit_Click() {
-    unload(QStringLiteral("frmDisplay"));
+    unload(kResultWindow);
 }
 
 } // namespace shell::frmDisplay

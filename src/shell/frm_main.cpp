@@ -17,10 +17,8 @@ namespace shell::frmMain {
 
 namespace {
 
-const QString kName = QStringLiteral("frmMain");
-
 QWidget* ctl(const QString& name) {
-    return control(kName, name);
+    return control(kInputWindow, name);
 }
 
 QComboBox* list(const QString& name) {
@@ -84,7 +82,7 @@ void cmdNext_Click() {
 }
 
 void cmdExit_Click() {
-    unload(kName);
+    unload(kInputWindow);
 }
 
 } // namespace shell::frmMain

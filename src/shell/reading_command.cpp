@@ -14,23 +14,19 @@ namespace shell {
 
 namespace {
 
-const QString kInput = QStringLiteral("frmMain");
-const QString kResult = QStringLiteral("frmDisplay");
-const QString kExit = QStringLiteral("frmNagScreen2");
-
 QString fromStd(std::string_view text) {
     return forms::toQString(text);
 }
 
 void setText(const QString& name, std::string_view value) {
-    if (QWidget* target = control(kResult, name))
+    if (QWidget* target = control(kResultWindow, name))
         forms::setControlText(target, fromStd(value));
 }
 
 /// A picture by position from one of the input window's lists; false if it has none there.
 bool setPicture(const QString& target, const QString& list, int position) {
-    auto* pictures = dynamic_cast<forms::PictureList*>(control(kInput, list));
-    QWidget* box = control(kResult, target);
+    auto* pictures = dynamic_cast<forms::PictureList*>(control(kInputWindow, list));
+    QWidget* box = control(kResultWindow, target);
     if (!pictures || !box)
         return false;
     const QPixmap picture = pictures->picture(position);
@@ -41,24 +37,25 @@ bool setPicture(const QString& target, const QString& list, int position) {
 }
 
 QString swatchName(int position) {
-    auto* pictures = dynamic_cast<forms::PictureList*>(control(kInput, QStringLiteral("IMGColor")));
+    auto* pictures =
+        dynamic_cast<forms::PictureList*>(control(kInputWindow, QStringLiteral("IMGColor")));
     QString key = pictures ? pictures->key(position) : QString();
     key.remove(QStringLiteral(".jpg"));
     return key.isEmpty() ? QStringLiteral("pink") : key;
 }
 
 void describe(const QString& name, const QString& accessibleName) {
-    if (QWidget* target = control(kResult, name))
+    if (QWidget* target = control(kResultWindow, name))
         target->setAccessibleName(accessibleName);
 }
 
 std::int16_t position(const QString& listName) {
-    const auto* list = qobject_cast<QComboBox*>(control(kInput, listName));
+    const auto* list = qobject_cast<QComboBox*>(control(kInputWindow, listName));
     return static_cast<std::int16_t>(list ? list->currentIndex() : -1);
 }
 
 std::u16string entry(const QString& name) {
-    return forms::controlText(control(kInput, name)).toStdU16String();
+    return forms::controlText(control(kInputWindow, name)).toStdU16String();
 }
 
 } // namespace
@@ -78,7 +75,7 @@ reading::BirthDetails readBirthDetails() {
 }
 
 void applyReading(const reading::Reading& result) {
-    load(kResult);
+    load(kResultWindow);
     setText(QStringLiteral("lblSunSign"), result.signName);
     const reading::SignProfile* profile = result.profile;
     if (!profile)
@@ -112,15 +109,15 @@ void runReadingCommand() {
         platform::showMessage(fromStd(broken->message));
         const std::string_view target = reading::focusControlName(broken->focus);
         if (!target.empty()) {
-            if (QWidget* focus = control(kInput, fromStd(target)))
+            if (QWidget* focus = control(kInputWindow, fromStd(target)))
                 focus->setFocus(Qt::OtherFocusReason);
         }
         return;
     }
     applyReading(std::get<reading::Reading>(outcome));
-    hide(kInput);
-    hide(kExit);
-    show(kResult);
+    hide(kInputWindow);
+    hide(kExitWindow);
+    show(kResultWindow);
 }
 
 } // namespace shell

@@ -14,14 +14,14 @@ void attachSharedCommands(QWidget& window) {
     onMenu(window, QStringLiteral("mnuOnline"), modHelp::OpenHelpPage);
     onMenu(window, QStringLiteral("mnuVisit"), modHelp::OpenHomePage);
     onMenu(window, QStringLiteral("mnuUpdate"), modHelp::OpenDownloadPage);
-    onMenu(window, QStringLiteral("mnuAbout"), [] { showModal(QStringLiteral("frmAbout")); });
+    onMenu(window, QStringLiteral("mnuAbout"), [] { showModal(kAboutWindow); });
     onMenu(window, QStringLiteral("mnuDonate"), modHelp::OpenDonatePage);
     onMenu(window, QStringLiteral("mnumakemoney"), modHelp::OpenFullBrandPage);
 }
 
 void exitSequence(QWidget& /*window*/) {
     // Never cancels the unload and asks nothing.
-    show(QStringLiteral("frmNagScreen2"));
+    show(kExitWindow);
 }
 
 } // namespace shell

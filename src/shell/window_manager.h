@@ -8,12 +8,18 @@
 #include <QWidget>
 
 #include "forms/form_model.h"
+#include "forms/units.h"
 
 // The program's windows: each is a single instance that is not loaded, loaded and hidden, or
 // shown. Loading builds it from its design and runs its load handler once; unloading runs its
 // unload handler and discards it with everything typed in it.
 
 namespace shell {
+
+inline const QString kInputWindow = forms::toQString(forms::kInputWindowName);
+inline const QString kResultWindow = forms::toQString(forms::kResultWindowName);
+inline const QString kAboutWindow = forms::toQString(forms::kAboutWindowName);
+inline const QString kExitWindow = forms::toQString(forms::kExitWindowName);
 
 enum class WindowState { NotLoaded, Hidden, Shown };
 
