@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QStringList>
 
+#include "forms/form_model.h"
+#include "forms/units.h"
+
 namespace forms {
 
 void registerFontSubstitutes() {
@@ -14,8 +17,8 @@ void registerFontSubstitutes() {
                                      QStringLiteral("Bitstream Vera Sans")};
         const QStringList msSansSerif = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                          QStringLiteral("DejaVu Sans")};
-        QFont::insertSubstitutions(QStringLiteral("Verdana"), verdana);
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), msSansSerif);
+        QFont::insertSubstitutions(toQString(kVerdana), verdana);
+        QFont::insertSubstitutions(toQString(kMsSansSerif), msSansSerif);
         return true;
     }();
     (void)done;

@@ -103,8 +103,7 @@ public:
 
     std::unique_ptr<QWidget> build() {
         registerFontSubstitutes();
-        m_windowFont = m_def.font ? makeFont(*m_def.font)
-                                  : makeFont({.face = "MS Sans Serif", .pointSize = 8.25});
+        m_windowFont = makeFont(m_def.font.value_or(kDefaultFont));
         std::unique_ptr<QWidget> window = makeWindow();
         for (const ControlDefinition& control : m_def.controls)
             addControl(control);

@@ -42,6 +42,10 @@ constexpr ColorSpec systemColor(SystemColor role) {
     return {ColorSpec::Kind::System, 0, role};
 }
 
+/// The two faces the designs name.
+inline constexpr std::string_view kVerdana = "Verdana";
+inline constexpr std::string_view kMsSansSerif = "MS Sans Serif";
+
 struct FontSpec {
     std::string_view face{};
     double pointSize = 8.25;
@@ -105,6 +109,9 @@ struct MenuItemDefinition {
     bool enabled = true;
 };
 
+/// The font of a window whose design gives none.
+inline constexpr FontSpec kDefaultFont{.face = kMsSansSerif};
+
 struct WindowDefinition {
     std::string_view name{};
     std::string_view caption{};
@@ -114,7 +121,7 @@ struct WindowDefinition {
     bool showInTaskbar = true;
     ColorSpec backColor{};
     ColorSpec foreColor{};
-    std::optional<FontSpec> font{}; ///< absent: "MS Sans Serif" 8.25 pt
+    std::optional<FontSpec> font{}; ///< absent: kDefaultFont
     std::span<const ControlDefinition> controls{};
     std::span<const MenuItemDefinition> menu{};
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "forms/design_style.h"
 #include "forms/form_model.h"
 
 #include "site_config.h"
@@ -7,16 +8,14 @@ namespace forms {
 
 namespace {
 
-constexpr ColorSpec kFace = systemColor(SystemColor::ButtonFace);
-constexpr ColorSpec kOlive = rgb(0xC0C000);
+using namespace design;
 
-constexpr FontSpec kVerdana{.face = "Verdana", .pointSize = 8.25};
-constexpr FontSpec kVerdanaBold{.face = "Verdana", .pointSize = 8.25, .bold = true};
+constexpr ColorSpec kOlive = rgb(0xC0C000);
 
 // Both links of this window share one look.
 constexpr ControlDefinition aboutLink(ControlDefinition control) {
     control.kind = ControlKind::Label;
-    control.font = FontSpec{.face = "Verdana", .pointSize = 8.25, .underline = true};
+    control.font = kVerdanaUnderlined;
     control.foreColor = kOlive;
     control.transparent = true;
     control.autoSize = true;
@@ -30,7 +29,7 @@ constexpr ControlDefinition kControls[] = {
      .backColor = systemColor(SystemColor::Window), .autoSize = true, .tabIndex = 6,
      .picture = ":/pictures/app_icon.png", .tabStop = false},
     {.name = "cmdOK", .kind = ControlKind::Button, .geometry = {5400, 3360, 1260, 345},
-     .caption = "OK", .font = FontSpec{.face = "MS Sans Serif", .pointSize = 8.25, .bold = true},
+     .caption = "OK", .font = FontSpec{.face = kMsSansSerif, .bold = true},
      .backColor = kFace, .tabIndex = 0, .defaultButton = true, .cancelButton = true,
      .style = ButtonStyle::Graphical},
     {.name = "Line1", .index = 2, .kind = ControlKind::Line, .geometry = {-60, 3240, 6840, 3240},
@@ -39,10 +38,10 @@ constexpr ControlDefinition kControls[] = {
      .caption = "KV Dwellstar tells you about the home design preferences of the different "
                 "zodiac signs. Get tips to know your dear one's favorite colors and design "
                 "styles. Gift the perfect home and interiors with the help of this software.",
-     .font = kVerdana, .foreColor = kFace, .transparent = true, .tabIndex = 5},
+     .font = kVerdanaPlain, .foreColor = kFace, .transparent = true, .tabIndex = 5},
     {.name = "Label2", .kind = ControlKind::Label, .geometry = {840, 240, 2490, 240},
      .caption = DWELLSTAR_CAPTION,
-     .font = FontSpec{.face = "Verdana", .pointSize = 9.75, .bold = true}, .foreColor = kFace,
+     .font = FontSpec{.face = kVerdana, .pointSize = 9.75, .bold = true}, .foreColor = kFace,
      .transparent = true, .autoSize = true, .tabIndex = 4},
     aboutLink({.name = "lblCoBrand", .geometry = {4320, 2880, 2355, 195},
                .caption = "Click here for more details.", .tabIndex = 3}),
@@ -65,7 +64,7 @@ const WindowDefinition& frmAbout() {
         .clientHeight = 3870,
         .border = Border::FixedSingle,
         .showInTaskbar = false,
-        .backColor = rgb(0x000000),
+        .backColor = kBlack,
         .controls = kControls,
     };
     return window;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "forms/design_style.h"
 #include "forms/form_model.h"
 #include "forms/shared_captions.h"
 
@@ -8,18 +9,13 @@ namespace forms {
 
 namespace {
 
-constexpr ColorSpec kBlack = rgb(0x000000);
-constexpr ColorSpec kWhite = rgb(0xFFFFFF);
-constexpr ColorSpec kOrange = rgb(0xFF8000);
-constexpr ColorSpec kFace = systemColor(SystemColor::ButtonFace);
+using namespace design;
 
-constexpr FontSpec kVerdanaBold{.face = "Verdana", .pointSize = 8.25, .bold = true};
-constexpr FontSpec kBoldUnderline{
-    .face = "Verdana", .pointSize = 8.25, .bold = true, .underline = true};
+constexpr ColorSpec kOrange = rgb(0xFF8000);
 
 constexpr ControlDefinition headingLabel(ControlDefinition control) {
     control.kind = ControlKind::Label;
-    control.font = kBoldUnderline;
+    control.font = kVerdanaBoldUnderlined;
     control.foreColor = kWhite;
     control.transparent = true;
     control.autoSize = true;
@@ -48,8 +44,8 @@ constexpr ControlDefinition descriptionBox(ControlDefinition control) {
 // Same offers as on the input window, left aligned here.
 constexpr ControlDefinition brandingLink(ControlDefinition control) {
     control.kind = ControlKind::Label;
-    control.font = kBoldUnderline;
-    control.foreColor = rgb(0x400040);
+    control.font = kVerdanaBoldUnderlined;
+    control.foreColor = kPlum;
     return control;
 }
 
@@ -57,7 +53,7 @@ constexpr ControlDefinition brandingLink(ControlDefinition control) {
 constexpr ControlDefinition kControls[] = {
     {.name = "Frame4", .kind = ControlKind::Frame, .geometry = {0, 360, 11280, 7935},
      .caption = "KV Dwellstar Result",
-     .font = FontSpec{.face = "Verdana", .pointSize = 11.25, .bold = true},
+     .font = FontSpec{.face = kVerdana, .pointSize = 11.25, .bold = true},
      .foreColor = kOrange, .backColor = kBlack, .tabIndex = 2},
     descriptionBox({.name = "txtSunSignColorDesc", .parent = "Frame4",
                     .geometry = {240, 5280, 9975, 705}, .tabIndex = 30,
@@ -112,7 +108,7 @@ constexpr ControlDefinition kControls[] = {
      .accessibleName = "Sun sign emblem"},
     {.name = "lblSunSign", .kind = ControlKind::Label, .parent = "Frame5",
      .geometry = {1200, 160, 1335, 270}, .caption = "lblSunSign",
-     .font = FontSpec{.face = "Verdana", .pointSize = 12, .bold = true}, .foreColor = kOrange,
+     .font = FontSpec{.face = kVerdana, .pointSize = 12, .bold = true}, .foreColor = kOrange,
      .transparent = true, .alignment = Alignment::Center, .autoSize = true, .tabIndex = 10,
      .accessibleDescription = "Sun Sign"},
     {.name = "cmdBack", .kind = ControlKind::Button, .parent = "Frame4",
@@ -159,7 +155,7 @@ constexpr ControlDefinition kControls[] = {
                   .caption = "Design Style", .tabIndex = 25}),
     {.name = "Label4", .kind = ControlKind::Label, .parent = "Frame4",
      .geometry = {120, 3700, 2610, 210}, .caption = "Home Astrology Attributes",
-     .font = FontSpec{.face = "Verdana", .pointSize = 9, .bold = true}, .foreColor = kOrange,
+     .font = FontSpec{.face = kVerdana, .pointSize = 9, .bold = true}, .foreColor = kOrange,
      .transparent = true, .autoSize = true, .tabIndex = 34},
     {.name = "Frame2", .kind = ControlKind::Frame, .geometry = {0, 0, 11415, 375},
      .foreColor = systemColor(SystemColor::WindowText), .tabIndex = 0},
@@ -167,8 +163,8 @@ constexpr ControlDefinition kControls[] = {
     {.name = "Label61", .kind = ControlKind::Label, .parent = "Frame2",
      .geometry = {0, 120, 11160, 465},
      .caption = kBannerCaption,
-     .font = FontSpec{.face = "Verdana", .pointSize = 8.25, .underline = true},
-     .foreColor = rgb(0x400040), .transparent = true, .alignment = Alignment::Center,
+     .font = kVerdanaUnderlined,
+     .foreColor = kPlum, .transparent = true, .alignment = Alignment::Center,
      .tabIndex = 1, .pointer = Pointer::HandTwoColor},
 };
 
@@ -205,7 +201,7 @@ const WindowDefinition& frmDisplay() {
         .border = Border::FixedDialog,
         .backColor = kBlack,
         .foreColor = kBlack,
-        .font = FontSpec{.face = "Verdana", .pointSize = 8.25},
+        .font = kVerdanaPlain,
         .controls = kControls,
         .menu = kMenu,
     };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "forms/design_style.h"
 #include "forms/form_model.h"
 #include "forms/shared_captions.h"
 
@@ -8,16 +9,11 @@ namespace forms {
 
 namespace {
 
-constexpr FontSpec kVerdanaBold{.face = "Verdana", .pointSize = 8.25, .bold = true};
-constexpr FontSpec kVerdanaLink{
-    .face = "Verdana", .pointSize = 8.25, .bold = true, .underline = true};
-constexpr FontSpec kBannerFont{.face = "Verdana", .pointSize = 9, .bold = true, .underline = true};
-constexpr FontSpec kSansSerif{.face = "MS Sans Serif", .pointSize = 8.25};
+using namespace design;
 
-constexpr ColorSpec kBlack = rgb(0x000000);
-constexpr ColorSpec kWhite = rgb(0xFFFFFF);
+constexpr FontSpec kBannerFont{.face = kVerdana, .pointSize = 9, .bold = true, .underline = true};
+
 constexpr ColorSpec kMaroon = rgb(0x3E0001);
-constexpr ColorSpec kPlum = rgb(0x400040);
 
 constexpr ControlDefinition nameBox(ControlDefinition control) {
     control.kind = ControlKind::TextBox;
@@ -28,7 +24,7 @@ constexpr ControlDefinition nameBox(ControlDefinition control) {
 
 constexpr ControlDefinition nameCaption(ControlDefinition control) {
     control.kind = ControlKind::Label;
-    control.font = kSansSerif;
+    control.font = kDefaultFont;
     control.foreColor = kMaroon;
     control.transparent = true;
     control.autoSize = true;
@@ -45,7 +41,7 @@ constexpr ControlDefinition dateList(ControlDefinition control) {
 // The two offers share one rectangle; only their texts and pointers differ.
 constexpr ControlDefinition brandingLink(ControlDefinition control) {
     control.kind = ControlKind::Label;
-    control.font = kVerdanaLink;
+    control.font = kVerdanaBoldUnderlined;
     control.foreColor = kPlum;
     control.alignment = Alignment::Center;
     return control;
@@ -154,7 +150,7 @@ const WindowDefinition& frmMain() {
         .border = Border::FixedSingle,
         .backColor = kBlack,
         .foreColor = kWhite,
-        .font = FontSpec{.face = "Verdana", .pointSize = 8.25},
+        .font = kVerdanaPlain,
         .controls = kControls,
         .menu = kMenu,
     };

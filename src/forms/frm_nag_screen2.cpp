@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "forms/design_style.h"
 #include "forms/form_model.h"
 
 #include "site_config.h"
@@ -7,10 +8,11 @@ namespace forms {
 
 namespace {
 
-constexpr ColorSpec kWhite = rgb(0xFFFFFF);
+using namespace design;
+
 constexpr ColorSpec kNavy = rgb(0x000080);
 
-constexpr FontSpec kLargeBold{.face = "Verdana", .pointSize = 9.75, .bold = true};
+constexpr FontSpec kLargeBold{.face = kVerdana, .pointSize = 9.75, .bold = true};
 
 constexpr ControlDefinition navyFrame(ControlDefinition control) {
     control.kind = ControlKind::Frame;
@@ -40,7 +42,7 @@ constexpr ControlDefinition kControls[] = {
                .caption = "Download Velmora Softwares", .tabIndex = 15}),
     {.name = "lblGoToHome", .kind = ControlKind::Label, .parent = "Frame6",
      .geometry = {75, 4250, 3585, 210}, .caption = "Click Here To Visit Velmora Softwares",
-     .font = FontSpec{.face = "Verdana", .pointSize = 9, .bold = true, .underline = true},
+     .font = FontSpec{.face = kVerdana, .pointSize = 9, .bold = true, .underline = true},
      .foreColor = rgb(0xFFFF00), .transparent = true, .autoSize = true, .tabIndex = 17,
      .pointer = Pointer::HandSixteenColor},
     {.name = "Label3", .kind = ControlKind::Label, .parent = "Frame6",
@@ -55,7 +57,7 @@ constexpr ControlDefinition kControls[] = {
                 "All Velmora Softwares programs are simple and easy to use. They are not only "
                 "fun to use but also very informative. Try them out today and share your "
                 "experience with your friends and family.",
-     .font = FontSpec{.face = "Verdana", .pointSize = 9}, .foreColor = kWhite,
+     .font = FontSpec{.face = kVerdana, .pointSize = 9}, .foreColor = kWhite,
      .transparent = true, .tabIndex = 16},
     navyFrame({.name = "Frame2", .geometry = {120, 3240, 7065, 1455},
                .caption = "Refer A Friend", .tabIndex = 8}),
@@ -73,7 +75,7 @@ constexpr ControlDefinition kControls[] = {
                  .accessibleName = "Your Email Address"}),
     {.name = "cmdSubmit", .kind = ControlKind::Button, .parent = "Frame2",
      .geometry = {1920, 1080, 3375, 285}, .caption = "Refer A Friend &Now",
-     .font = FontSpec{.face = "Verdana", .pointSize = 8.25, .bold = true}, .tabIndex = 10},
+     .font = kVerdanaBold, .tabIndex = 10},
     referralBox({.name = "txtName", .geometry = {85, 360, 3375, 285}, .caption = "Your Name",
                  .tabIndex = 9, .accessibleName = "Your Name"}),
     {.name = "cmdClose", .kind = ControlKind::Button, .geometry = {6000, 2760, 1245, 375},
@@ -82,7 +84,7 @@ constexpr ControlDefinition kControls[] = {
                 .tabIndex = 4}),
     {.name = "Check1", .kind = ControlKind::CheckBox, .geometry = {30, 2040, 7185, 555},
      .caption = "Click Here To Visit " DWELLSTAR_MAIN_HOST " Now",
-     .font = FontSpec{.face = "Verdana", .pointSize = 14.25}, .foreColor = rgb(0x0000C0),
+     .font = FontSpec{.face = kVerdana, .pointSize = 14.25}, .foreColor = rgb(0x0000C0),
      .tabIndex = 1, .pointer = Pointer::HandSixteenColor, .style = ButtonStyle::Graphical},
     hiddenExit({.name = "cmdExit", .index = 2, .geometry = {5880, 6540, 1335, 315},
                 .tabIndex = 5}),
@@ -99,7 +101,7 @@ constexpr ControlDefinition kControls[] = {
                 DWELLSTAR_MAIN_HOST ".",
      .font = kLargeBold, .transparent = true, .tabIndex = 7},
     {.name = "Label1", .kind = ControlKind::Label, .geometry = {1080, 240, 3675, 435},
-     .caption = DWELLSTAR_CAPTION, .font = FontSpec{.face = "MS Sans Serif", .pointSize = 18},
+     .caption = DWELLSTAR_CAPTION, .font = FontSpec{.face = kMsSansSerif, .pointSize = 18},
      .transparent = true, .autoSize = true, .tabIndex = 6},
 };
 // clang-format on
