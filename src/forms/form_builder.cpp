@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "forms/button_keys.h"
 #include "forms/caption_fitting.h"
 #include "forms/control_access.h"
 #include "forms/control_properties.h"
@@ -109,6 +110,7 @@ public:
             addControl(control);
         applyStacking();
         applyTabOrder();
+        attachButtonKeys(*window, m_defaultButton, m_cancelButton);
         finishWindow(*window);
         return window;
     }
@@ -135,6 +137,9 @@ private:
         Qt::WindowFlags flags = m_def.showInTaskbar ? Qt::Window : Qt::Dialog;
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
+        // Neither border can be resized; the dialog frame where the platform draws one.
+        if (m_def.border == Border::FixedDialog)
+            flags |= Qt::MSWindowsFixedSizeDialogHint;
         window->setWindowFlags(flags);
 
         m_client->setFixedSize(pixels(m_def.clientWidth), pixels(m_def.clientHeight));
@@ -239,6 +244,10 @@ private:
             // so no button takes them from another control.
             button->setAutoDefault(control.kind == ControlKind::Button);
             button->setDefault(control.defaultButton);
+            if (control.defaultButton)
+                m_defaultButton = button;
+            if (control.cancelButton)
+                m_cancelButton = button;
             button->setCheckable(control.kind == ControlKind::CheckBox);
             return button;
         }
@@ -368,6 +377,8 @@ private:
     const WindowDefinition& m_def;
     QFont m_windowFont;
     QWidget* m_client = nullptr;
+    QAbstractButton* m_defaultButton = nullptr;
+    QAbstractButton* m_cancelButton = nullptr;
     std::map<std::string_view, QWidget*> m_frames;
     std::vector<std::pair<const ControlDefinition*, QWidget*>> m_built;
 };
