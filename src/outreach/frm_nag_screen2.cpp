@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPointer>
 
 #include "forms/control_access.h"
@@ -17,6 +18,7 @@
 #include "platform/services.h"
 #include "shell/event_hooks.h"
 #include "shell/mod_help.h"
+#include "shell/window_controls.h"
 #include "shell/window_manager.h"
 #include "site_config.h"
 
@@ -24,12 +26,28 @@ namespace outreach::frmNagScreen2 {
 
 namespace {
 
-QWidget* ctl(const QString& name) {
-    return shell::control(shell::kExitWindow, name);
+struct Controls {
+    std::array<QWidget*, 5> boxes{}; ///< in the order of the referral fields
+    QAbstractButton* Check1 = nullptr;
+    QLabel* Label2 = nullptr;
+};
+
+Controls lookUp(QWidget& window) {
+    Controls controls{.Check1 = shell::need<QAbstractButton>(window, QStringLiteral("Check1")),
+                      .Label2 = shell::need<QLabel>(window, QStringLiteral("Label2"))};
+    const auto& fields = modTellAFriend::ReferralFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        controls.boxes.at(i) = shell::need<QWidget>(window, fields.at(i).box);
+    return controls;
 }
 
-QString trimmedText(const QString& box) {
-    return modTellAFriend::trimSpaces(forms::controlText(ctl(box)));
+const Controls& controls() {
+    static shell::WindowControls<Controls> current(shell::kExitWindow, lookUp);
+    return current();
+}
+
+QString trimmedText(const QWidget* box) {
+    return modTellAFriend::trimSpaces(forms::controlText(box));
 }
 
 void error(const QString& message) {
@@ -52,10 +70,9 @@ void attachPlaceholders(QWidget& window) {
     };
     const auto holder = std::make_shared<Holder>();
     std::map<QWidget*, QString> placeholders;
-    for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields()) {
-        if (QWidget* box = forms::findControl(&window, field.box))
-            placeholders.emplace(box, field.placeholder);
-    }
+    const auto& fields = modTellAFriend::ReferralFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        placeholders.emplace(controls().boxes.at(i), fields.at(i).placeholder);
     const auto emptyIfPlaceholder = [placeholders](QWidget* control) {
         const auto it = placeholders.find(control);
         if (it != placeholders.end() &&
@@ -133,11 +150,12 @@ int appealIndex(double r) {
 
 void attach(QWidget& window) {
     attachPlaceholders(window);
-    for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields()) {
-        QWidget* box = forms::findControl(&window, field.box);
+    const auto& fields = modTellAFriend::ReferralFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        QWidget* box = controls().boxes.at(i);
         // What a request cannot carry is not taken in the first place.
         forms::setMaxLength(box, modTellAFriend::kMaxValueLength);
-        if (field.refusesSpace)
+        if (fields.at(i).refusesSpace)
             attachSpaceFilter(box);
     }
     shell::onButton(window, QStringLiteral("Check1"), Check1_Click);
@@ -150,8 +168,7 @@ void Form_Load(QWidget& window) {
     platform::Services& services = platform::services();
     services.random->seed(services.clock->seed());
     const int n = appealIndex(services.random->next());
-    if (QWidget* appeal = forms::findControl(&window, QStringLiteral("Label2")))
-        forms::setControlText(appeal, appealTexts()[static_cast<std::size_t>(n)]);
+    forms::setControlText(controls().Label2, appealTexts().at(static_cast<std::size_t>(n)));
     // Above every other window, without taking the focus from the user's current one.
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -163,8 +180,8 @@ void Form_Unload(QWidget& /*window*/) {
 }
 
 void Check1_Click() {
-    auto* check = qobject_cast<QAbstractButton*>(ctl(QStringLiteral("Check1")));
-    if (!check || !check->isChecked())
+    QAbstractButton* check = controls().Check1;
+    if (!check->isChecked())
         return;
     check->setChecked(false);
     modHelp::OpenHomePage();
@@ -176,8 +193,9 @@ void lblGoToHome_Click() {
 
 void cmdSubmit_Click() {
     modTellAFriend::Referral& details = modTellAFriend::ReferralDetails;
-    for (const modTellAFriend::ReferralField& field : modTellAFriend::ReferralFields())
-        details.*field.value = trimmedText(field.box);
+    const auto& fields = modTellAFriend::ReferralFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        details.*fields.at(i).value = trimmedText(controls().boxes.at(i));
 
     if (details.SenderEmail == details.FriendEmail) {
         error(QStringLiteral("Please Enter Distinct Email Addresses"));

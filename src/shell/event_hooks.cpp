@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QMouseEvent>
 
-#include "forms/control_access.h"
+#include "shell/window_controls.h"
 
 namespace shell {
 
@@ -49,19 +49,21 @@ void onClick(QWidget* widget, std::function<void()> handler) {
 }
 
 void onClick(QWidget& window, const QString& control, std::function<void()> handler) {
-    onClick(forms::findControl(&window, control), std::move(handler));
+    onClick(need<QWidget>(window, control), std::move(handler));
 }
 
 void onButton(QWidget& window, const QString& control, std::function<void()> handler) {
-    if (auto* button = qobject_cast<QAbstractButton*>(forms::findControl(&window, control)))
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         [handler = std::move(handler)] { handler(); });
+    QAbstractButton* button = need<QAbstractButton>(window, control);
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [handler = std::move(handler)] { handler(); });
 }
 
 void onMenu(QWidget& window, const QString& item, std::function<void()> handler) {
-    if (auto* action = window.findChild<QAction*>(item))
-        QObject::connect(action, &QAction::triggered, action,
-                         [handler = std::move(handler)] { handler(); });
+    auto* action = window.findChild<QAction*>(item);
+    if (!action)
+        missingControl(window, item, "menu item");
+    QObject::connect(action, &QAction::triggered, action,
+                     [handler = std::move(handler)] { handler(); });
 }
 
 } // namespace shell

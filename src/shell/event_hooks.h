@@ -15,7 +15,8 @@ void onEvent(QWidget* widget, QEvent::Type type, std::function<bool(QEvent*)> ha
 /// A left click released over the widget.
 void onClick(QWidget* widget, std::function<void()> handler);
 
-/// The same, for controls of a built window found by design name; missing ones are skipped.
+/// The same, for controls of a built window found by design name; a name the window lacks stops
+/// the program (see missingControl).
 void onClick(QWidget& window, const QString& control, std::function<void()> handler);
 /// A button's click (mouse, space or access key).
 void onButton(QWidget& window, const QString& control, std::function<void()> handler);

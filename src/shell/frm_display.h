@@ -1,11 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 // The result window.
 
 namespace shell::frmDisplay {
+
+/// The controls a reading is written into.
+struct Controls {
+    QLabel* lblSunSign = nullptr;
+    QLabel* lblSunSignElement = nullptr;
+    QLabel* lblSunSignNumber = nullptr;
+    QLabel* lblSunSignDay = nullptr;
+    QLabel* lblSunSignCompatibility = nullptr;
+    QLabel* lblSunSignBirthStone = nullptr;
+    QPlainTextEdit* txtSunSignPositiveTraits = nullptr;
+    QPlainTextEdit* txtSunSignNegativeTraits = nullptr;
+    QLabel* picSunSign = nullptr;
+    QLabel* lblPreferredColors = nullptr;
+    QLabel* picColor = nullptr;
+    QPlainTextEdit* txtSunSignColorDesc = nullptr;
+    QLabel* lblRulingPlanet = nullptr;
+    QPlainTextEdit* txtSunSignRulingPlanetsDesc = nullptr;
+    QPlainTextEdit* txtSunSignDesignStyleDesc = nullptr;
+};
+
+/// Those of the loaded result window, which is loaded (hidden) first if it is not.
+const Controls& controls();
 
 void attach(QWidget& window);
 void Form_Unload(QWidget& window);

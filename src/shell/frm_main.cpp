@@ -1,36 +1,45 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
-#include "forms/control_access.h"
 #include "platform/services.h"
 #include "shell/event_hooks.h"
 #include "shell/mod_help.h"
 #include "shell/name_filter.h"
 #include "shell/reading_command.h"
 #include "shell/shared_commands.h"
+#include "shell/window_controls.h"
 #include "shell/window_manager.h"
 
 namespace shell::frmMain {
 
 namespace {
 
-QWidget* ctl(const QString& name) {
-    return control(kInputWindow, name);
-}
-
-QComboBox* list(const QString& name) {
-    return qobject_cast<QComboBox*>(ctl(name));
+Controls lookUp(QWidget& window) {
+    return {
+        .txtFirstName = need<QLineEdit>(window, QStringLiteral("txtFirstName")),
+        .txtMiddleName = need<QLineEdit>(window, QStringLiteral("txtMiddleName")),
+        .txtLastName = need<QLineEdit>(window, QStringLiteral("txtLastName")),
+        .cboDate = need<QComboBox>(window, QStringLiteral("cboDate")),
+        .cboMonth = need<QComboBox>(window, QStringLiteral("cboMonth")),
+        .cboYear = need<QComboBox>(window, QStringLiteral("cboYear")),
+        .lblCobrand = need<QLabel>(window, QStringLiteral("lblCobrand")),
+        .lblFullBrand = need<QLabel>(window, QStringLiteral("lblFullBrand")),
+        .IMGSunsignList = need<forms::PictureList>(window, QStringLiteral("IMGSunsignList")),
+        .IMGColor = need<forms::PictureList>(window, QStringLiteral("IMGColor")),
+    };
 }
 
 } // namespace
 
+const Controls& controls() {
+    static WindowControls<Controls> current(kInputWindow, lookUp);
+    return current();
+}
+
 void attach(QWidget& window) {
-    for (const QString& name : {QStringLiteral("txtFirstName"), QStringLiteral("txtMiddleName"),
-                                QStringLiteral("txtLastName")})
-        installNameFilter(qobject_cast<QLineEdit*>(forms::findControl(&window, name)));
+    const Controls& c = controls();
+    for (QLineEdit* box : {c.txtFirstName, c.txtMiddleName, c.txtLastName})
+        installNameFilter(box);
 
     onButton(window, QStringLiteral("cmdNext"), cmdNext_Click);
     onButton(window, QStringLiteral("cmdExit"), cmdExit_Click);
@@ -43,26 +52,18 @@ void attach(QWidget& window) {
 }
 
 void Form_Load(QWidget& /*window*/) {
-    if (QComboBox* days = list(QStringLiteral("cboDate"))) {
-        for (int day = 1; day <= 31; ++day)
-            days->addItem(QString::number(day));
-    }
-    if (QComboBox* months = list(QStringLiteral("cboMonth"))) {
-        months->addItems({QStringLiteral("January"), QStringLiteral("February"),
+    const Controls& c = controls();
+    for (int day = 1; day <= 31; ++day)
+        c.cboDate->addItem(QString::number(day));
+    c.cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"),
                           QStringLiteral("March"), QStringLiteral("April"), QStringLiteral("May"),
                           QStringLiteral("June"), QStringLiteral("July"), QStringLiteral("August"),
                           QStringLiteral("September"), QStringLiteral("October"),
                           QStringLiteral("November"), QStringLiteral("December")});
-    }
-    if (QComboBox* years = list(QStringLiteral("cboYear"))) {
-        for (int year = 1900; year <= 2050; ++year)
-            years->addItem(QString::number(year));
-    }
-    for (const QString& name :
-         {QStringLiteral("cboDate"), QStringLiteral("cboMonth"), QStringLiteral("cboYear")}) {
-        if (QComboBox* l = list(name))
-            l->setCurrentIndex(0);
-    }
+    for (int year = 1900; year <= 2050; ++year)
+        c.cboYear->addItem(QString::number(year));
+    for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear})
+        list->setCurrentIndex(0);
 }
 
 void Form_Unload(QWidget& window) {
@@ -71,10 +72,8 @@ void Form_Unload(QWidget& window) {
 
 void CoBrand_Randomize() {
     const int number = platform::randomWholeNumber(6);
-    const QString front =
-        number % 2 == 1 ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand");
-    if (QWidget* label = ctl(front))
-        label->raise();
+    const Controls& c = controls();
+    (number % 2 == 1 ? c.lblCobrand : c.lblFullBrand)->raise();
 }
 
 void cmdNext_Click() {
