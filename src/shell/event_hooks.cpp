@@ -53,7 +53,7 @@ void onClick(QWidget& window, const QString& control, std::function<void()> hand
 }
 
 void onButton(QWidget& window, const QString& control, std::function<void()> handler) {
-    QAbstractButton* button = need<QAbstractButton>(window, control);
+    auto* button = need<QAbstractButton>(window, control);
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [handler = std::move(handler)] { handler(); });
 }
