@@ -3,7 +3,8 @@
 // its output:
 //   QT_QPA_PLATFORM=offscreen dwellstar_assetgen <repository root>
 // With the same Qt, libjpeg and FreeType the output is byte-for-byte the same on every run, so a
-// rerun without changes leaves git clean.
+// rerun without changes leaves git clean. Every picture is drawn twice: at its designed size, and
+// at twice that ("@2x") for screens scaled above 1.
 
 #include <array>
 #include <cmath>
@@ -11,7 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include <QBuffer>
 #include <QDir>
@@ -45,6 +48,15 @@ constexpr qsizetype kSignMinBytes = 4700;
 constexpr qsizetype kSignMaxBytes = 5800;
 constexpr int kSwatchSize = 25;
 constexpr int kSwatchQuality = 75;
+// The emblems at twice the size keep the edges of the glyph as crisp as text beside them.
+constexpr int kSign2xQuality = 85;
+
+/// "name.ext" at scale 1, "name@2x.ext" at 2: the names Qt looks for.
+QString scaledName(const char* name, int scale, const char* extension) {
+    const QString base = QString::fromLatin1(name);
+    const QString suffix = scale == 1 ? QString() : u"@%1x"_s.arg(scale);
+    return base + suffix + u'.' + QString::fromLatin1(extension);
+}
 
 struct Sign {
     const char* name;
@@ -141,7 +153,29 @@ QImage blankImage(int width, int height, QImage::Format format, QRgb fill) {
     return image;
 }
 
+/// PNG stores colours unpremultiplied, and Qt rounds faint edge pixels differently on different
+/// processors: two files that decode to the same premultiplied pixels hold the same drawing.
+bool samePremultiplied(const QByteArray& a, const QByteArray& b) {
+    const QImage x = QImage::fromData(a).convertToFormat(QImage::Format_ARGB32);
+    const QImage y = QImage::fromData(b).convertToFormat(QImage::Format_ARGB32);
+    if (x.isNull() || x.size() != y.size())
+        return false;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            if (qPremultiply(x.pixel(column, row)) != qPremultiply(y.pixel(column, row)))
+                return false;
+        }
+    }
+    return true;
+}
+
+/// Keeps a committed file that already holds the drawing, so that a rerun leaves git clean.
 void writeBytes(const QString& path, const QByteArray& bytes) {
+    if (QFile existing(path); existing.open(QIODevice::ReadOnly)) {
+        const QByteArray old = existing.readAll();
+        if (old == bytes || (path.endsWith(u".png"_s) && samePremultiplied(old, bytes)))
+            return;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -270,10 +304,15 @@ QPainterPath emblemPath(const Sign& sign, const std::optional<QFont>& font) {
     return path.translated(QPointF(kSignSize / 2.0, kSignSize / 2.0) - bounds.center());
 }
 
-QImage drawSign(const Sign& sign, std::uint32_t seed, const std::optional<QFont>& font) {
-    QImage image = blankImage(kSignSize, kSignSize, QImage::Format_RGB32, 0xFF000000);
+QImage drawSign(const Sign& sign, std::uint32_t seed, const std::optional<QFont>& font, int scale) {
+    QImage image =
+        blankImage(kSignSize * scale, kSignSize * scale, QImage::Format_RGB32, 0xFF000000);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn, not enlarged: the outlines, stars and glow are rasterised at the finer grid. At 1
+    // the painter stays untransformed, as it always was.
+    if (scale != 1)
+        p.scale(scale, scale);
     const QPointF centre(kSignSize / 2.0, kSignSize / 2.0);
     constexpr double disc = 76;
     constexpr double glow = 20;
@@ -328,7 +367,12 @@ QImage drawSign(const Sign& sign, std::uint32_t seed, const std::optional<QFont>
 }
 
 // Highest quality whose file fits the size window; the window keeps every emblem's weight alike.
+// At twice the size one quality for all: the window was chosen for the designed size.
 QByteArray encodeSign(const QImage& image, const char* name, int& chosenQuality) {
+    if (image.width() != kSignSize) {
+        chosenQuality = kSign2xQuality;
+        return encode(image, "jpeg", kSign2xQuality);
+    }
     for (int quality = 100; quality >= 5; --quality) {
         QByteArray bytes = encode(image, "jpeg", quality);
         if (bytes.size() > kSignMaxBytes)
@@ -343,66 +387,213 @@ QByteArray encodeSign(const QImage& image, const char* name, int& chosenQuality)
              .arg(kSignMaxBytes));
 }
 
-// Designed on a 32-unit grid so that at 32 x 32 the straight edges fall on whole pixels.
+// The house, on a 32-unit grid so that at 32 x 32 the straight edges fall on whole pixels. One
+// list of shapes feeds both the painter and the scalable icon, so the two cannot drift apart.
+struct Fill {
+    QRgb top = 0; ///< fully transparent: no fill
+    QRgb bottom = 0;
+    double from = 0; ///< where a vertical gradient starts and ends; top == bottom: solid
+    double to = 0;
+};
+
+struct HouseShape {
+    enum class Kind { Rect, Line, Polygon };
+    Kind kind;
+    std::array<QPointF, 3> at; ///< rectangle: corner and size; line: ends; polygon: corners
+    QRgb stroke;               ///< one unit wide; fully transparent: none
+    Fill fill;
+    bool mitred = false; ///< else bevelled, as a QPen is by default
+};
+
+using enum HouseShape::Kind;
+constexpr QRgb kFrameGrey = 0xFF555555;
+constexpr Fill kPane = {0xFF8EC8F0, 0xFF8EC8F0};
+
+// clang-format off
+constexpr std::array<HouseShape, 12> kHouse = {{
+    {Rect, {{{2.5, 28.5}, {27, 2}}}, 0xFF2E7D32, {0xFF5CB84A, 0xFF5CB84A}},
+    {Rect, {{{21.5, 4.5}, {3, 8}}}, 0xFF4A2A2A, {0xFFA81C1C, 0xFFA81C1C}},
+    {Rect, {{{5.5, 14.5}, {21, 14}}}, kFrameGrey, {0xFFFFFFFF, 0xFFECECEC, 14, 29}},
+    {Rect, {{{7.5, 18.5}, {4, 4}}}, kFrameGrey, kPane},
+    {Line, {{{9.5, 18.5}, {9.5, 22.5}}}, kFrameGrey, {}},
+    {Line, {{{7.5, 20.5}, {11.5, 20.5}}}, kFrameGrey, {}},
+    {Rect, {{{20.5, 18.5}, {4, 4}}}, kFrameGrey, kPane},
+    {Line, {{{22.5, 18.5}, {22.5, 22.5}}}, kFrameGrey, {}},
+    {Line, {{{20.5, 20.5}, {24.5, 20.5}}}, kFrameGrey, {}},
+    {Rect, {{{13.5, 20.5}, {5, 8}}}, 0xFF4A2410, {0xFF9A5525, 0xFF9A5525}},
+    {Rect, {{{16, 24}, {1, 1}}}, 0, {0xFFFFD040, 0xFFFFD040}},
+    {Polygon, {{{1, 16.5}, {16, 2}, {31, 16.5}}}, 0xFF7A0A0A, {0xFFF03A2E, 0xFFC01414, 2, 17},
+     true},
+}};
+// clang-format on
+
+QBrush houseBrush(const Fill& fill) {
+    if (qAlpha(fill.top) == 0)
+        return Qt::NoBrush;
+    if (fill.top == fill.bottom)
+        return QColor::fromRgba(fill.top);
+    QLinearGradient gradient(QPointF(0, fill.from), QPointF(0, fill.to));
+    gradient.setColorAt(0, QColor::fromRgba(fill.top));
+    gradient.setColorAt(1, QColor::fromRgba(fill.bottom));
+    return gradient;
+}
+
 QImage drawHouse(int size) {
     QImage image = blankImage(size, size, QImage::Format_ARGB32_Premultiplied, 0);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
-
-    const QColor outline(0x4A, 0x2A, 0x2A);
-    p.setPen(QPen(QColor(0x2E, 0x7D, 0x32), 1));
-    p.setBrush(QColor(0x5C, 0xB8, 0x4A));
-    p.drawRect(QRectF(2.5, 28.5, 27, 2));
-
-    p.setPen(QPen(outline, 1));
-    p.setBrush(QColor(0xA8, 0x1C, 0x1C));
-    p.drawRect(QRectF(21.5, 4.5, 3, 8));
-
-    QLinearGradient wall(QPointF(0, 14), QPointF(0, 29));
-    wall.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    wall.setColorAt(1, QColor(0xEC, 0xEC, 0xEC));
-    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
-    p.setBrush(wall);
-    p.drawRect(QRectF(5.5, 14.5, 21, 14));
-
-    const QColor frame(0x55, 0x55, 0x55);
-    p.setPen(QPen(frame, 1));
-    p.setBrush(QColor(0x8E, 0xC8, 0xF0));
-    for (const double left : {7.5, 20.5}) {
-        p.drawRect(QRectF(left, 18.5, 4, 4));
-        p.drawLine(QPointF(left + 2, 18.5), QPointF(left + 2, 22.5));
-        p.drawLine(QPointF(left, 20.5), QPointF(left + 4, 20.5));
+    for (const HouseShape& shape : kHouse) {
+        if (qAlpha(shape.stroke) == 0)
+            p.setPen(Qt::NoPen);
+        else
+            p.setPen(QPen(QColor::fromRgba(shape.stroke), 1, Qt::SolidLine, Qt::SquareCap,
+                          shape.mitred ? Qt::MiterJoin : Qt::BevelJoin));
+        p.setBrush(houseBrush(shape.fill));
+        switch (shape.kind) {
+        case Rect:
+            p.drawRect(QRectF(shape.at[0], QSizeF(shape.at[1].x(), shape.at[1].y())));
+            break;
+        case Line:
+            p.drawLine(shape.at[0], shape.at[1]);
+            break;
+        case Polygon:
+            p.drawPolygon(shape.at.data(), static_cast<int>(shape.at.size()));
+            break;
+        }
     }
-
-    p.setPen(QPen(QColor(0x4A, 0x24, 0x10), 1));
-    p.setBrush(QColor(0x9A, 0x55, 0x25));
-    p.drawRect(QRectF(13.5, 20.5, 5, 8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xFF, 0xD0, 0x40));
-    p.drawRect(QRectF(16, 24, 1, 1));
-
-    QPolygonF roof;
-    roof << QPointF(1, 16.5) << QPointF(16, 2) << QPointF(31, 16.5);
-    QLinearGradient red(QPointF(0, 2), QPointF(0, 17));
-    red.setColorAt(0, QColor(0xF0, 0x3A, 0x2E));
-    red.setColorAt(1, QColor(0xC0, 0x14, 0x14));
-    p.setPen(QPen(QColor(0x7A, 0x0A, 0x0A), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(red);
-    p.drawPolygon(roof);
     p.end();
     return image;
 }
 
-QImage drawHand(bool shaded) {
-    QImage image = blankImage(32, 32, QImage::Format_ARGB32, 0);
-    const auto at = [](int x, int y) {
+QString svgColor(QRgb color) {
+    return QColor::fromRgba(color).name(QColor::HexRgb);
+}
+
+QString svgNumber(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+/// The same house as an SVG document, for desktops that draw icons at any size.
+QByteArray houseSvg() {
+    QString defs;
+    QString body;
+    int gradients = 0;
+    for (const HouseShape& shape : kHouse) {
+        const QPointF* at = shape.at.data();
+        QString element;
+        switch (shape.kind) {
+        case Rect:
+            element = u"<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\""_s.arg(
+                svgNumber(at[0].x()), svgNumber(at[0].y()), svgNumber(at[1].x()),
+                svgNumber(at[1].y()));
+            break;
+        case Line:
+            element = u"<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\""_s.arg(
+                svgNumber(at[0].x()), svgNumber(at[0].y()), svgNumber(at[1].x()),
+                svgNumber(at[1].y()));
+            break;
+        case Polygon: {
+            QStringList points;
+            for (const QPointF& point : shape.at)
+                points << svgNumber(point.x()) + u',' + svgNumber(point.y());
+            element = u"<polygon points=\"%1\""_s.arg(points.join(u' '));
+            break;
+        }
+        }
+        QString fill = u"none"_s;
+        if (qAlpha(shape.fill.top) != 0 && shape.fill.top == shape.fill.bottom) {
+            fill = svgColor(shape.fill.top);
+        } else if (qAlpha(shape.fill.top) != 0) {
+            const QString id = u"g%1"_s.arg(++gradients);
+            defs += u"    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" "
+                    u"y1=\"%2\" x2=\"0\" y2=\"%3\">\n"
+                    u"      <stop offset=\"0\" stop-color=\"%4\"/>\n"
+                    u"      <stop offset=\"1\" stop-color=\"%5\"/>\n"
+                    u"    </linearGradient>\n"_s.arg(
+                        id, svgNumber(shape.fill.from), svgNumber(shape.fill.to),
+                        svgColor(shape.fill.top), svgColor(shape.fill.bottom));
+            fill = u"url(#%1)"_s.arg(id);
+        }
+        element += u" fill=\"%1\""_s.arg(fill);
+        if (qAlpha(shape.stroke) != 0)
+            element += u" stroke=\"%1\" stroke-width=\"1\" stroke-linecap=\"square\" "
+                       u"stroke-linejoin=\"%2\""_s.arg(svgColor(shape.stroke),
+                                                       shape.mitred ? u"miter"_s : u"bevel"_s);
+        body += u"  "_s + element + u"/>\n"_s;
+    }
+    return (u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            u"<!-- SPDX-License-Identifier: MIT -->\n"
+            u"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+            u"viewBox=\"0 0 32 32\">\n"
+            u"  <defs>\n"_s +
+            defs + u"  </defs>\n"_s + body + u"</svg>\n"_s)
+        .toUtf8();
+}
+
+/// The pointer's cells at a scale: at 2 each cell splits in four, and where the outline steps
+/// diagonally the split follows the diagonal (the Scale2x rule), so the steps come out finer.
+std::vector<std::string> handCells(int scale) {
+    std::vector<std::string> cells(kHand.begin(), kHand.end());
+    if (scale == 1)
+        return cells;
+    const auto at = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= 32 || y >= 32)
             return '.';
         return kHand[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
     };
+    std::vector<std::string> fine(64, std::string(64, '.'));
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
+            const char e = at(x, y);
+            const char b = at(x, y - 1);
+            const char d = at(x - 1, y);
+            const char f = at(x + 1, y);
+            const char h = at(x, y + 1);
+            const auto put = [&](int dx, int dy, char c) {
+                const int row = 2 * y + dy;
+                const int column = 2 * x + dx;
+                fine[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = c;
+            };
+            put(0, 0, d == b && b != f && d != h ? d : e);
+            put(1, 0, b == f && b != d && f != h ? f : e);
+            put(0, 1, d == h && d != b && h != f ? d : e);
+            put(1, 1, h == f && d != h && b != f ? f : e);
+        }
+    }
+    return fine;
+}
+
+/// Grey of the fill at a distance from the outline on its right or below, in pixels of the
+/// scale. At 2 each band of the designed size splits into two tones that average to it.
+QRgb handShade(int scale, int distance) {
+    static constexpr std::array<QRgb, 2> kDesigned = {0xFFC8C8C8, 0xFFE6E6E6};
+    static constexpr std::array<QRgb, 4> kFine = {0xFFBEBEBE, 0xFFD2D2D2, 0xFFE0E0E0, 0xFFECECEC};
+    if (distance < 1 || distance > 2 * scale)
+        return 0xFFFFFFFF;
+    const auto index = static_cast<std::size_t>(distance - 1);
+    return scale == 1 ? kDesigned.at(index) : kFine.at(index);
+}
+
+QImage drawHand(bool shaded, int scale) {
+    const std::vector<std::string> cells = handCells(scale);
+    const int size = 32 * scale;
+    QImage image = blankImage(size, size, QImage::Format_ARGB32, 0);
+    const auto at = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= size || y >= size)
+            return '.';
+        return cells[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+    };
+    // How far the outline lies to the right of, or below, a pixel; beyond the shaded bands: 0.
+    const auto outlineAt = [&](int x, int y, int dx, int dy) {
+        for (int step = 1; step <= 2 * scale; ++step) {
+            if (at(x + step * dx, y + step * dy) == 'K')
+                return step;
+        }
+        return 0;
+    };
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             const char c = at(x, y);
             if (c == 'K') {
                 image.setPixel(x, y, 0xFF000000);
@@ -410,14 +601,13 @@ QImage drawHand(bool shaded) {
                 QRgb fill = 0xFFFFFFFF;
                 // Light from the upper left: edges facing right and down fall into shade.
                 if (shaded) {
-                    const bool right = at(x + 1, y) == 'K';
-                    const bool below = at(x, y + 1) == 'K';
-                    if (right && below)
+                    const int right = outlineAt(x, y, 1, 0);
+                    const int below = outlineAt(x, y, 0, 1);
+                    if (right != 0 && right <= scale && below != 0 && below <= scale)
                         fill = 0xFF909090;
-                    else if (right || below)
-                        fill = 0xFFC8C8C8;
-                    else if (at(x + 2, y) == 'K' || at(x, y + 2) == 'K')
-                        fill = 0xFFE6E6E6;
+                    else if (right != 0 || below != 0)
+                        fill = handShade(
+                            scale, right == 0 || (below != 0 && below < right) ? below : right);
                 }
                 image.setPixel(x, y, fill);
             }
@@ -444,34 +634,42 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "warning: %s not loaded, drawing sign names instead\n",
                      kGlyphFontFile);
 
-    for (std::size_t i = 0; i < kSigns.size(); ++i) {
-        const Sign& sign = kSigns[i];
-        int quality = 0;
-        const QByteArray bytes =
-            encodeSign(drawSign(sign, static_cast<std::uint32_t>(i + 1), font), sign.name, quality);
-        writeBytes(u"%1/signs/%2.jpg"_s.arg(pictures, QString::fromLatin1(sign.name)), bytes);
-        std::printf("signs/%s.jpg  quality %d  %lld bytes\n", sign.name, quality,
-                    static_cast<long long>(bytes.size()));
+    for (const int scale : {1, 2}) {
+        for (std::size_t i = 0; i < kSigns.size(); ++i) {
+            const Sign& sign = kSigns[i];
+            int quality = 0;
+            const QByteArray bytes = encodeSign(
+                drawSign(sign, static_cast<std::uint32_t>(i + 1), font, scale), sign.name, quality);
+            const QString file = u"signs/"_s + scaledName(sign.name, scale, "jpg");
+            writeBytes(pictures + u'/' + file, bytes);
+            std::printf("%s  quality %d  %lld bytes\n", qPrintable(file), quality,
+                        static_cast<long long>(bytes.size()));
+        }
+
+        for (const Swatch& swatch : kSwatches) {
+            const int side = kSwatchSize * scale;
+            const QImage image = blankImage(side, side, QImage::Format_RGB32, swatch.color);
+            const QByteArray bytes = encode(image, "jpeg", kSwatchQuality);
+            const QString file = u"colors/"_s + scaledName(swatch.file, scale, "jpg");
+            writeBytes(pictures + u'/' + file, bytes);
+            std::printf("%s  %lld bytes\n", qPrintable(file), static_cast<long long>(bytes.size()));
+        }
+
+        const auto png = [&](const char* name, const QImage& image, int colors) {
+            writeBytes(pictures + u'/' + scaledName(name, scale, "png"),
+                       encode(toIndexed(image, colors), "png"));
+        };
+        png("app_icon", drawHouse(32 * scale), 256);
+        png("hand_2color", drawHand(false, scale), 3);
+        png("hand_16color", drawHand(true, scale), 17);
     }
 
-    for (const Swatch& swatch : kSwatches) {
-        const QImage image =
-            blankImage(kSwatchSize, kSwatchSize, QImage::Format_RGB32, swatch.color);
-        const QByteArray bytes = encode(image, "jpeg", kSwatchQuality);
-        writeBytes(u"%1/colors/%2.jpg"_s.arg(pictures, QString::fromLatin1(swatch.file)), bytes);
-        std::printf("colors/%s.jpg  %lld bytes\n", swatch.file,
-                    static_cast<long long>(bytes.size()));
-    }
-
-    writeBytes(pictures + u"/app_icon.png"_s, encode(toIndexed(drawHouse(32), 256), "png"));
-    writeBytes(pictures + u"/hand_2color.png"_s, encode(toIndexed(drawHand(false), 3), "png"));
-    writeBytes(pictures + u"/hand_16color.png"_s, encode(toIndexed(drawHand(true), 17), "png"));
-
+    const QString icons = root.filePath(u"packaging/icons/hicolor"_s);
     for (const int size : {32, 48, 64, 128, 256}) {
-        const QString path = root.filePath(
-            u"packaging/icons/hicolor/%1x%1/apps/example.velmora.KVDwellstar.png"_s.arg(size));
-        writeBytes(path, encode(drawHouse(size).convertToFormat(QImage::Format_ARGB32), "png"));
+        writeBytes(u"%1/%2x%2/apps/example.velmora.KVDwellstar.png"_s.arg(icons).arg(size),
+                   encode(drawHouse(size).convertToFormat(QImage::Format_ARGB32), "png"));
     }
+    writeBytes(icons + u"/scalable/apps/example.velmora.KVDwellstar.svg"_s, houseSvg());
     std::printf("done\n");
     return 0;
 }

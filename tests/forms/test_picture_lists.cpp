@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <cstdlib>
+
 #include <QBuffer>
 #include <QColor>
 #include <QFile>
@@ -122,6 +125,89 @@ double overlap(const QImage& a, const QImage& b) {
     return either == 0 ? 0.0 : double(both) / either;
 }
 
+/// Qt's name for a picture drawn at twice the size: "name@2x.ext".
+QString doubleSizeName(const QString& resource) {
+    const qsizetype dot = resource.lastIndexOf(u'.');
+    return resource.left(dot) + u"@2x"_s + resource.mid(dot);
+}
+
+/// Every picture a window shows, by its designed size.
+QList<std::pair<QString, int>> designedPictures() {
+    QList<std::pair<QString, int>> pictures;
+    for (const forms::PictureItem& item : forms::sunSignPictures())
+        pictures.append({toQString(item.resource), 200});
+    for (const forms::PictureItem& item : forms::colorPictures())
+        pictures.append({toQString(item.resource), 25});
+    for (const QString& png : {u":/pictures/app_icon.png"_s, u":/pictures/hand_2color.png"_s,
+                               u":/pictures/hand_16color.png"_s})
+        pictures.append({png, 32});
+    return pictures;
+}
+
+QImage premultiplied(const QImage& image) {
+    QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(1);
+    return out;
+}
+
+/// Smoothly to half or twice the size.
+QImage resized(const QImage& image, int numerator, int denominator) {
+    return premultiplied(image).scaled(image.size() * numerator / denominator,
+                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+/// Mean difference over every channel of every pixel, premultiplied, on a scale of 0 to 255.
+double meanDifference(const QImage& a, const QImage& b) {
+    const QImage x = premultiplied(a);
+    const QImage y = premultiplied(b);
+    double total = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                     std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return total / (4.0 * x.width() * x.height());
+}
+
+/// Mean squared step between neighbouring pixels: an edge drawn across one pixel gives twice
+/// the energy of the same edge spread across two.
+double edgeEnergy(const QImage& image) {
+    const QImage source = premultiplied(image);
+    double total = 0;
+    for (int y = 0; y + 1 < source.height(); ++y) {
+        for (int x = 0; x + 1 < source.width(); ++x) {
+            const int here = qGray(source.pixel(x, y));
+            const int right = qGray(source.pixel(x + 1, y)) - here;
+            const int below = qGray(source.pixel(x, y + 1)) - here;
+            total += right * right + below * below;
+        }
+    }
+    return total / (double(source.width() - 1) * (source.height() - 1));
+}
+
+/// Share of the 2 x 2 blocks whose pixels differ clearly: none where each pixel of a smaller
+/// picture was repeated into a block.
+double mixedBlocks(const QImage& image) {
+    const QImage source = premultiplied(image);
+    int mixed = 0;
+    for (int y = 0; y + 1 < source.height(); y += 2) {
+        for (int x = 0; x + 1 < source.width(); x += 2) {
+            int lo = 255;
+            int hi = 0;
+            for (const QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const int grey = qGray(source.pixel(x + at.x(), y + at.y()));
+                lo = std::min(lo, grey);
+                hi = std::max(hi, grey);
+            }
+            mixed += hi - lo > 32 ? 1 : 0;
+        }
+    }
+    return mixed * 4.0 / (double(source.width()) * source.height());
+}
+
 QImage loadImage(const QString& path, QByteArray* format = nullptr) {
     QImageReader reader(path);
     if (format)
@@ -178,10 +264,15 @@ private Q_SLOTS:
         for (const forms::PictureItem& item : forms::sunSignPictures()) {
             const QString path = toQString(item.resource);
             QTest::newRow(qPrintable(path)) << path << 200 << 4500 << 5900;
+            // Sharp enough to stand beside text, yet the twelve add little to the program.
+            QTest::newRow(qPrintable(doubleSizeName(path)))
+                << doubleSizeName(path) << 400 << 12000 << 32000;
         }
         for (const forms::PictureItem& item : forms::colorPictures()) {
             const QString path = toQString(item.resource);
             QTest::newRow(qPrintable(path)) << path << 25 << 400 << 1000;
+            QTest::newRow(qPrintable(doubleSizeName(path)))
+                << doubleSizeName(path) << 50 << 400 << 1000;
         }
     }
 
@@ -325,11 +416,20 @@ private Q_SLOTS:
         QVERIFY(!colors.picture(15).isNull());
     }
 
+    void appIcon_data() {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<int>("side");
+        QTest::newRow("designed") << u":/pictures/app_icon.png"_s << 32;
+        QTest::newRow("twice the size") << u":/pictures/app_icon@2x.png"_s << 64;
+    }
+
     void appIcon() {
+        QFETCH(QString, resource);
+        QFETCH(int, side);
         QByteArray format;
-        const QImage icon = loadImage(u":/pictures/app_icon.png"_s, &format);
+        const QImage icon = loadImage(resource, &format);
         QCOMPARE(format, QByteArray("png"));
-        QCOMPARE(icon.size(), QSize(32, 32));
+        QCOMPARE(icon.size(), QSize(side, side));
         const ColorCount count = countColors(icon);
         QVERIFY2(count.opaque + (count.transparent ? 1 : 0) <= 256,
                  qPrintable(u"%1 colours"_s.arg(count.opaque)));
@@ -338,8 +438,8 @@ private Q_SLOTS:
         bool white = false;
         bool red = false;
         const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
                 const QColor c = argb.pixelColor(x, y);
                 if (c.alpha() < 255)
                     continue;
@@ -354,17 +454,27 @@ private Q_SLOTS:
     void handPointers_data() {
         QTest::addColumn<QString>("resource");
         QTest::addColumn<int>("maxColors");
-        QTest::newRow("two colours") << u":/pictures/hand_2color.png"_s << 2;
-        QTest::newRow("sixteen colours") << u":/pictures/hand_16color.png"_s << 16;
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QPoint>("hotSpot");
+        const QPoint doubled = kHandHotSpot * 2;
+        QTest::newRow("two colours") << u":/pictures/hand_2color.png"_s << 2 << 32 << kHandHotSpot;
+        QTest::newRow("sixteen colours")
+            << u":/pictures/hand_16color.png"_s << 16 << 32 << kHandHotSpot;
+        QTest::newRow("two colours @2x")
+            << u":/pictures/hand_2color@2x.png"_s << 2 << 64 << doubled;
+        QTest::newRow("sixteen colours @2x")
+            << u":/pictures/hand_16color@2x.png"_s << 16 << 64 << doubled;
     }
 
     void handPointers() {
         QFETCH(QString, resource);
         QFETCH(int, maxColors);
+        QFETCH(int, side);
+        QFETCH(QPoint, hotSpot);
         QByteArray format;
         const QImage hand = loadImage(resource, &format);
         QCOMPARE(format, QByteArray("png"));
-        QCOMPARE(hand.size(), QSize(32, 32));
+        QCOMPARE(hand.size(), QSize(side, side));
         const ColorCount count = countColors(hand);
         QVERIFY2(count.opaque <= maxColors, qPrintable(u"%1 colours"_s.arg(count.opaque)));
         QVERIFY(count.opaque >= 2);
@@ -372,21 +482,64 @@ private Q_SLOTS:
         QVERIFY(!count.partialAlpha);
 
         // Nothing sits above the hot spot, and the hot spot itself is part of the hand.
-        QCOMPARE(qAlpha(hand.pixel(kHandHotSpot)), 255);
-        for (int y = 0; y < kHandHotSpot.y(); ++y)
-            QCOMPARE(qAlpha(hand.pixel(kHandHotSpot.x(), y)), 0);
+        QCOMPARE(qAlpha(hand.pixel(hotSpot)), 255);
+        for (int y = 0; y < hotSpot.y(); ++y)
+            QCOMPARE(qAlpha(hand.pixel(hotSpot.x(), y)), 0);
+    }
+
+    void handPointersShareShape_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("designed") << QString();
+        QTest::newRow("twice the size") << u"@2x"_s;
     }
 
     void handPointersShareShape() {
-        const QImage two =
-            loadImage(u":/pictures/hand_2color.png"_s).convertToFormat(QImage::Format_ARGB32);
-        const QImage sixteen =
-            loadImage(u":/pictures/hand_16color.png"_s).convertToFormat(QImage::Format_ARGB32);
+        QFETCH(QString, suffix);
+        const QImage two = loadImage(u":/pictures/hand_2color%1.png"_s.arg(suffix))
+                               .convertToFormat(QImage::Format_ARGB32);
+        const QImage sixteen = loadImage(u":/pictures/hand_16color%1.png"_s.arg(suffix))
+                                   .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(two.size(), sixteen.size());
         for (int y = 0; y < two.height(); ++y) {
             for (int x = 0; x < two.width(); ++x)
                 QCOMPARE(qAlpha(two.pixel(x, y)), qAlpha(sixteen.pixel(x, y)));
         }
+    }
+
+    // Screens scaled above 1 show a picture drawn at twice the size: the same picture, drawn.
+    void doubleSize_data() {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("flat");
+        for (const auto& [resource, side] : designedPictures())
+            QTest::newRow(qPrintable(resource))
+                << resource << side << resource.startsWith(u":/pictures/colors/"_s);
+    }
+
+    void doubleSize() {
+        QFETCH(QString, resource);
+        QFETCH(int, side);
+        QFETCH(bool, flat);
+        QByteArray format;
+        QByteArray doubleFormat;
+        const QImage one = loadImage(resource, &format);
+        const QImage two = loadImage(doubleSizeName(resource), &doubleFormat);
+        QCOMPARE(doubleFormat, format);
+        QCOMPARE(two.size(), QSize(2 * side, 2 * side));
+
+        // Reduced to the designed size it is the designed picture, up to the finer edges. A
+        // different emblem or hand shading differs by 4 to 10.
+        const double reduced = meanDifference(resized(two, 1, 2), one);
+        QVERIFY2(reduced < 3.5, qPrintable(u"differs by %1"_s.arg(reduced)));
+        if (flat)
+            return; // a colour swatch has no edge to draw finer
+
+        // Not the designed picture enlarged: pixels repeated into blocks leave every block
+        // plain, and a smooth enlargement spreads each edge over two pixels.
+        const double mixed = mixedBlocks(two);
+        QVERIFY2(mixed > 0.01, qPrintable(u"%1 of the blocks mixed"_s.arg(mixed)));
+        const double sharpness = edgeEnergy(two) / edgeEnergy(resized(one, 2, 1));
+        QVERIFY2(sharpness > 1.6, qPrintable(u"edges %1 times as sharp"_s.arg(sharpness)));
     }
 };
 
