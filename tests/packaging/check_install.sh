@@ -12,6 +12,7 @@ for f in bin/kv-dwellstar \
          "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/32x32/apps/$id.png" \
          "share/icons/hicolor/256x256/apps/$id.png" \
+         "share/icons/hicolor/scalable/apps/$id.svg" \
          share/man/man1/kv-dwellstar.1.gz \
          share/doc/kv-dwellstar/copyright \
          share/doc/kv-dwellstar/changelog.gz; do
@@ -20,6 +21,12 @@ done
 [ -x "$work/prefix/bin/kv-dwellstar" ] || fail "the installed program is not executable"
 file "$work/prefix/share/icons/hicolor/32x32/apps/$id.png" | grep -q "32 x 32" ||
     fail "the 32x32 icon is not 32 x 32"
+python3 - "$work/prefix/share/icons/hicolor/scalable/apps/$id.svg" <<'EOF2' ||
+import sys, xml.etree.ElementTree as tree
+root = tree.parse(sys.argv[1]).getroot()
+sys.exit(0 if root.tag == "{http://www.w3.org/2000/svg}svg" and root.get("viewBox") else 1)
+EOF2
+    fail "the scalable icon is no SVG document with a view box"
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null) ||
     fail "cpack could not build the package"
@@ -29,6 +36,7 @@ contents=$(dpkg-deb -c "$deb")
 echo "$contents"
 for f in ./usr/bin/kv-dwellstar "./usr/share/applications/$id.desktop" \
          "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
+         "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
          ./usr/share/man/man1/kv-dwellstar.1.gz ./usr/share/doc/kv-dwellstar/copyright \
          ./usr/share/doc/kv-dwellstar/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "missing from the package: $f"
