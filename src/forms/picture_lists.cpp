@@ -4,6 +4,7 @@
 #include <array>
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmapCache>
 
@@ -51,6 +52,14 @@ constexpr std::array<PictureItem, 15> kColors = {{
     {"brown", ":/pictures/colors/brown.jpg"},
 }};
 
+QImage readPicture(const QString& resource) {
+    // By the format its name ends with: guessing from the contents would load every image
+    // plugin first.
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 } // namespace
 
 std::span<const PictureItem> sunSignPictures() {
@@ -78,15 +87,31 @@ void initResources() {
 }
 
 QPixmap loadPicture(const QString& resource) {
+    // A screen scaled above 1 gets the picture drawn at twice the size, brought to the screen's
+    // own scale so that it is drawn pixel for pixel; at 1 the designed picture, as always.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     // Shared through the pixmap cache: every result window shows the same placeholders.
-    const QString key = QStringLiteral("dwellstar:") + resource;
+    QString key = QStringLiteral("dwellstar:") + resource;
+    if (ratio > 1)
+        key += u'@' + QString::number(ratio);
     QPixmap picture;
     if (QPixmapCache::find(key, &picture))
         return picture;
     initResources();
-    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    picture = QPixmap::fromImage(reader.read());
+    QImage image;
+    if (ratio > 1) {
+        const qsizetype dot = resource.lastIndexOf(u'.');
+        image = readPicture(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+        // Smooth scaling of a palette picture crashes Qt 6.4; it blends in true colour anyway.
+        if (!image.isNull() && ratio != 2)
+            image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                        .scaled((QSizeF(image.size()) * ratio / 2).toSize(), Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+    }
+    if (image.isNull())
+        image = readPicture(resource);
+    picture = QPixmap::fromImage(image);
     QPixmapCache::insert(key, picture);
     return picture;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/shared_pictures.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "forms/picture_lists.h"
 
@@ -17,7 +17,11 @@ QCursor makeHandCursor(const QString& path) {
     const QPixmap picture = loadPicture(path);
     if (picture.isNull())
         return {Qt::PointingHandCursor};
-    return QCursor(picture, kHandHotX, kHandHotY);
+    // QCursor takes the hot spot in device-independent pixels, but Qt's X11 plugin hands it to
+    // the server unconverted, in the picture's own pixels.
+    const qreal ratio =
+        QGuiApplication::platformName() == u"xcb" ? picture.devicePixelRatio() : 1.0;
+    return QCursor(picture, qRound(kHandHotX * ratio), qRound(kHandHotY * ratio));
 }
 
 /// Decoded once and shared by every window: a window's own copies would stay in the

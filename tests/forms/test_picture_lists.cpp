@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "forms/picture_lists.h"
+#include "forms/shared_pictures.h"
 
 using namespace Qt::StringLiterals;
 
@@ -540,6 +541,53 @@ private Q_SLOTS:
         QVERIFY2(mixed > 0.01, qPrintable(u"%1 of the blocks mixed"_s.arg(mixed)));
         const double sharpness = edgeEnergy(two) / edgeEnergy(resized(one, 2, 1));
         QVERIFY2(sharpness > 1.6, qPrintable(u"edges %1 times as sharp"_s.arg(sharpness)));
+    }
+
+    // Each window shows a picture at its designed size in device-independent pixels; on a
+    // screen scaled above 1 (QT_SCALE_FACTOR) it is drawn from the picture at twice the size.
+    void picturesAtScreenScale_data() { doubleSize_data(); }
+
+    void picturesAtScreenScale() {
+        QFETCH(QString, resource);
+        QFETCH(int, side);
+        QFETCH(bool, flat);
+        const qreal ratio = qApp->devicePixelRatio();
+        const QPixmap shown = forms::loadPicture(resource);
+        QCOMPARE(shown.devicePixelRatio(), ratio);
+        QCOMPARE(shown.deviceIndependentSize().toSize(), QSize(side, side));
+        const QImage designed = premultiplied(loadImage(resource));
+        if (ratio == 1) {
+            QCOMPARE(premultiplied(shown.toImage()), designed);
+            return;
+        }
+        const QImage drawn = premultiplied(shown.toImage());
+        QCOMPARE(drawn.size(), (QSizeF(side, side) * ratio).toSize());
+        if (flat)
+            return;
+        // Nearer the picture at twice the size than the designed one, both brought to its size.
+        const auto sized = [&](const QImage& image) {
+            return premultiplied(image).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                               Qt::SmoothTransformation);
+        };
+        const double fromDouble = meanDifference(drawn, sized(loadImage(doubleSizeName(resource))));
+        const double fromDesigned = meanDifference(drawn, sized(designed));
+        QVERIFY2(
+            fromDouble < fromDesigned / 2,
+            qPrintable(
+                u"%1 from the larger, %2 from the designed"_s.arg(fromDouble).arg(fromDesigned)));
+    }
+
+    void cursorsAtScreenScale() {
+        const qreal ratio = qApp->devicePixelRatio();
+        for (const forms::Pointer pointer :
+             {forms::Pointer::HandTwoColor, forms::Pointer::HandSixteenColor}) {
+            const QCursor& cursor = forms::handCursor(pointer);
+            QCOMPARE(cursor.pixmap().devicePixelRatio(), ratio);
+            QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
+            QCOMPARE(cursor.hotSpot(), kHandHotSpot); // device-independent, off X11
+        }
+        const QPixmap icon = forms::programIcon().pixmap(QSize(32, 32), ratio);
+        QCOMPARE(icon.toImage(), forms::loadPicture(u":/pictures/app_icon.png"_s).toImage());
     }
 };
 
