@@ -102,7 +102,8 @@ QPixmap loadPicture(const QString& resource) {
     if (ratio > 1) {
         const qsizetype dot = resource.lastIndexOf(u'.');
         image = readPicture(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
-        // Smooth scaling of a palette picture crashes Qt 6.4; it blends in true colour anyway.
+        // Qt 6.4 crashes smooth-scaling a palette picture whose pixel ratio is 2, as an "@2x"
+        // file reads; in true colour it does not, and blends better.
         if (!image.isNull() && ratio != 2)
             image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                         .scaled((QSizeF(image.size()) * ratio / 2).toSize(), Qt::IgnoreAspectRatio,
