@@ -417,20 +417,11 @@ private Q_SLOTS:
         QVERIFY(!colors.picture(15).isNull());
     }
 
-    void appIcon_data() {
-        QTest::addColumn<QString>("resource");
-        QTest::addColumn<int>("side");
-        QTest::newRow("designed") << u":/pictures/app_icon.png"_s << 32;
-        QTest::newRow("twice the size") << u":/pictures/app_icon@2x.png"_s << 64;
-    }
-
     void appIcon() {
-        QFETCH(QString, resource);
-        QFETCH(int, side);
         QByteArray format;
-        const QImage icon = loadImage(resource, &format);
+        const QImage icon = loadImage(u":/pictures/app_icon.png"_s, &format);
         QCOMPARE(format, QByteArray("png"));
-        QCOMPARE(icon.size(), QSize(side, side));
+        QCOMPARE(icon.size(), QSize(32, 32));
         const ColorCount count = countColors(icon);
         QVERIFY2(count.opaque + (count.transparent ? 1 : 0) <= 256,
                  qPrintable(u"%1 colours"_s.arg(count.opaque)));
@@ -439,8 +430,8 @@ private Q_SLOTS:
         bool white = false;
         bool red = false;
         const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < side; ++y) {
-            for (int x = 0; x < side; ++x) {
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
                 const QColor c = argb.pixelColor(x, y);
                 if (c.alpha() < 255)
                     continue;
@@ -457,14 +448,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("maxColors");
         QTest::addColumn<int>("side");
         QTest::addColumn<QPoint>("hotSpot");
-        const QPoint doubled = kHandHotSpot * 2;
-        QTest::newRow("two colours") << u":/pictures/hand_2color.png"_s << 2 << 32 << kHandHotSpot;
-        QTest::newRow("sixteen colours")
-            << u":/pictures/hand_16color.png"_s << 16 << 32 << kHandHotSpot;
-        QTest::newRow("two colours @2x")
-            << u":/pictures/hand_2color@2x.png"_s << 2 << 64 << doubled;
-        QTest::newRow("sixteen colours @2x")
-            << u":/pictures/hand_16color@2x.png"_s << 16 << 64 << doubled;
+        for (const int scale : {1, 2}) {
+            const QString suffix = scale == 1 ? QString() : u"@2x"_s;
+            QTest::addRow("two colours%s", qPrintable(suffix))
+                << u":/pictures/hand_2color%1.png"_s.arg(suffix) << 2 << 32 * scale
+                << kHandHotSpot * scale;
+            QTest::addRow("sixteen colours%s", qPrintable(suffix))
+                << u":/pictures/hand_16color%1.png"_s.arg(suffix) << 16 << 32 * scale
+                << kHandHotSpot * scale;
+        }
     }
 
     void handPointers() {
@@ -488,18 +480,11 @@ private Q_SLOTS:
             QCOMPARE(qAlpha(hand.pixel(hotSpot.x(), y)), 0);
     }
 
-    void handPointersShareShape_data() {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("designed") << QString();
-        QTest::newRow("twice the size") << u"@2x"_s;
-    }
-
     void handPointersShareShape() {
-        QFETCH(QString, suffix);
-        const QImage two = loadImage(u":/pictures/hand_2color%1.png"_s.arg(suffix))
-                               .convertToFormat(QImage::Format_ARGB32);
-        const QImage sixteen = loadImage(u":/pictures/hand_16color%1.png"_s.arg(suffix))
-                                   .convertToFormat(QImage::Format_ARGB32);
+        const QImage two =
+            loadImage(u":/pictures/hand_2color.png"_s).convertToFormat(QImage::Format_ARGB32);
+        const QImage sixteen =
+            loadImage(u":/pictures/hand_16color.png"_s).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(two.size(), sixteen.size());
         for (int y = 0; y < two.height(); ++y) {
             for (int x = 0; x < two.width(); ++x)
@@ -565,16 +550,13 @@ private Q_SLOTS:
         if (flat)
             return;
         // Nearer the picture at twice the size than the designed one, both brought to its size.
-        const auto sized = [&](const QImage& image) {
-            return premultiplied(image).scaled(drawn.size(), Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation);
+        const auto from = [&](const QImage& source) {
+            return meanDifference(drawn,
+                                  premultiplied(source).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                                               Qt::SmoothTransformation));
         };
-        const double fromDouble = meanDifference(drawn, sized(loadImage(doubleSizeName(resource))));
-        const double fromDesigned = meanDifference(drawn, sized(designed));
-        QVERIFY2(
-            fromDouble < fromDesigned / 2,
-            qPrintable(
-                u"%1 from the larger, %2 from the designed"_s.arg(fromDouble).arg(fromDesigned)));
+        const double larger = from(loadImage(doubleSizeName(resource)));
+        QVERIFY2(larger < from(designed) / 2, qPrintable(u"%1 from the larger"_s.arg(larger)));
     }
 
     void cursorsAtScreenScale() {
