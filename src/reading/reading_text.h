@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "reading/birth_details.h"
+#include "reading/reading.h"
+
+namespace reading {
+
+/// The month list's entries, January first.
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+/// "15 August 1990" for 0-based day and month positions; empty when the day, the month or the
+/// year cannot be named. The calendar is not checked: that is the entry check's job.
+std::string birthDateText(int dayPosition, int monthPosition, int year);
+
+/// First, middle and last name in UTF-8, each without outer blanks, empty ones left out.
+std::string fullName(const BirthDetails& details);
+
+/// The reading as plain UTF-8 text to copy or save, every line ending in "\n": who it is for,
+/// the sign, its attributes and texts under the result window's headings, and `signature`.
+std::string readingText(const Reading& reading, const BirthDetails& details,
+                        std::string_view signature);
+
+} // namespace reading
