@@ -16,8 +16,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -172,6 +175,27 @@ private:
     std::mt19937_64 m_engine{5489u};
 };
 
+class RealFileDialogs final : public FileDialogs {
+public:
+    QString saveFileName(const SaveRequest& request) override {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.caption,
+                                            QDir(request.folder).filePath(request.proposedName),
+                                            request.filters.join(QStringLiteral(";;")));
+    }
+};
+
+class RealPrinting final : public Printing {
+public:
+    bool print(const std::function<void(QPagedPaintDevice&)>& paint) override {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        paint(printer);
+        return true;
+    }
+};
+
 std::vector<std::function<void()>>& endHooks() {
     static std::vector<std::function<void()>> hooks;
     return hooks;
@@ -201,7 +225,9 @@ Services realServices() {
     static RealClock clock;
     static RealRandom random;
     static RealProcessEnd process;
-    return {&dialogs, &urls, &settings, &lock, &clock, &random, &process};
+    static RealFileDialogs files;
+    static RealPrinting printing;
+    return {&dialogs, &urls, &settings, &lock, &clock, &random, &process, &files, &printing};
 }
 
 } // namespace platform

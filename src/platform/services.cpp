@@ -26,6 +26,8 @@ void install(const Services& replacement) {
     take(current.clock, replacement.clock);
     take(current.random, replacement.random);
     take(current.process, replacement.process);
+    take(current.files, replacement.files);
+    take(current.printing, replacement.printing);
 }
 
 void showMessage(const QString& text, MessageIcon icon, const QString& caption) {
@@ -34,6 +36,14 @@ void showMessage(const QString& text, MessageIcon icon, const QString& caption) 
 
 void openUrl(const QUrl& url) {
     services().urls->open(url);
+}
+
+QString saveFileName(const SaveRequest& request) {
+    return services().files->saveFileName(request);
+}
+
+bool print(const std::function<void(QPagedPaintDevice&)>& paint) {
+    return services().printing->print(paint);
 }
 
 int randomWholeNumber(int n) {

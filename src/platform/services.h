@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+
+class QPagedPaintDevice;
 
 // Everything that touches the world outside the program goes through one of these.
 
@@ -72,6 +77,30 @@ public:
     virtual void end() = 0;
 };
 
+/// What a save dialog is asked: its caption, the folder it opens in, the name it proposes and
+/// its file type filters.
+struct SaveRequest {
+    QString caption;
+    QString folder;
+    QString proposedName;
+    QStringList filters;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    /// Modal; the chosen path, or an empty one when the user cancelled.
+    virtual QString saveFileName(const SaveRequest& request) = 0;
+};
+
+class Printing {
+public:
+    virtual ~Printing() = default;
+    /// Shows the print dialog and, if the user prints, lets `paint` draw on the chosen printer.
+    /// False when the user cancelled.
+    virtual bool print(const std::function<void(QPagedPaintDevice&)>& paint) = 0;
+};
+
 struct Services {
     Dialogs* dialogs = nullptr;
     UrlOpener* urls = nullptr;
@@ -80,6 +109,8 @@ struct Services {
     Clock* clock = nullptr;
     RandomSource* random = nullptr;
     ProcessEnd* process = nullptr;
+    FileDialogs* files = nullptr;
+    Printing* printing = nullptr;
 };
 
 /// The services in use; the real ones unless a test installed others.
@@ -92,6 +123,8 @@ void install(const Services& replacement);
 void showMessage(const QString& text, MessageIcon icon = MessageIcon::Information,
                  const QString& caption = kApplicationTitle);
 void openUrl(const QUrl& url);
+QString saveFileName(const SaveRequest& request);
+bool print(const std::function<void(QPagedPaintDevice&)>& paint);
 /// A whole number from 1 to n, each equally likely, from the process-wide generator.
 int randomWholeNumber(int n);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakes.h"
 
+#include <QPdfWriter>
+
 namespace testsupport {
 
 void FakeDialogs::message(const QString& text, platform::MessageIcon icon, const QString& caption) {
@@ -54,8 +56,28 @@ double ScriptedRandom::next() {
     return last;
 }
 
+QString FakeFileDialogs::saveFileName(const platform::SaveRequest& request) {
+    asked.push_back(request);
+    if (answers.empty())
+        return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool PdfPrinting::print(const std::function<void(QPagedPaintDevice&)>& paint) {
+    ++dialogs;
+    if (!accept)
+        return false;
+    printed << m_folder.filePath(QStringLiteral("printed-%1.pdf").arg(dialogs));
+    QPdfWriter printer(printed.back());
+    paint(printer);
+    return true;
+}
+
 FakeServices::FakeServices() : m_previous(platform::services()) {
-    platform::services() = {&dialogs, &urls, &settings, &instanceLock, &clock, &random, &process};
+    platform::services() = {&dialogs, &urls,    &settings, &instanceLock, &clock,
+                            &random,  &process, &files,    &printing};
 }
 
 FakeServices::~FakeServices() {

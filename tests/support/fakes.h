@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include "platform/services.h"
 
 namespace testsupport {
@@ -82,6 +84,27 @@ public:
     int ends = 0;
 };
 
+/// Records what each save dialog was asked and answers from a queue (cancel when it is empty).
+class FakeFileDialogs final : public platform::FileDialogs {
+public:
+    QString saveFileName(const platform::SaveRequest& request) override;
+    std::vector<platform::SaveRequest> asked;
+    std::deque<QString> answers;
+};
+
+/// Prints into PDF files in a temporary folder while `accept` is set, as a user who confirms
+/// the print dialog; counts the dialogs shown.
+class PdfPrinting final : public platform::Printing {
+public:
+    bool print(const std::function<void(QPagedPaintDevice&)>& paint) override;
+    bool accept = true;
+    int dialogs = 0;
+    QStringList printed; ///< the files printed into, oldest first
+
+private:
+    QTemporaryDir m_folder;
+};
+
 /// One set of fakes, installed for the lifetime of the object.
 struct FakeServices {
     FakeServices();
@@ -96,6 +119,8 @@ struct FakeServices {
     FixedClock clock;
     ScriptedRandom random;
     RecordingProcessEnd process;
+    FakeFileDialogs files;
+    PdfPrinting printing;
 
 private:
     platform::Services m_previous;

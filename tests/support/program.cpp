@@ -28,6 +28,11 @@ void resetProgram(FakeServices& fakes) {
     fakes.dialogs.clear();
     fakes.urls.opened.clear();
     fakes.process.ends = 0;
+    fakes.files.asked.clear();
+    fakes.files.answers.clear();
+    fakes.printing.accept = true;
+    fakes.printing.dialogs = 0;
+    fakes.printing.printed.clear();
 }
 
 void settle() {
