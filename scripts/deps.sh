@@ -26,4 +26,5 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 # What the tests need besides: a virtual display, a window manager, input and
 # accessibility tools, and the packaging and style checkers.
 TEST_PACKAGES=(xvfb xauth xdotool openbox dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-               python3-gi x11-utils desktop-file-utils appstream dpkg-dev file lintian)
+               python3-gi x11-utils desktop-file-utils appstream dpkg-dev file lintian
+               poppler-utils xclip)

@@ -45,38 +45,18 @@ void addLine(std::string& text, std::string_view line) {
     text += '\n';
 }
 
-void addSection(std::string& text, std::string_view heading, std::string_view body) {
-    text += '\n';
-    addLine(text, heading);
-    addLine(text, body);
-}
-
 void addProfile(std::string& text, const SignProfile& profile) {
-    const std::pair<std::string_view, std::string_view> attributes[] = {
-        {"Lucky Day", profile.luckyDay},
-        {"Lucky Number", profile.luckyNumbers},
-        {"Compatibility", profile.compatibility},
-        {"Birthstone", profile.birthstone},
-        {"Element", profile.element},
-        {"Preferred Colors", profile.preferredColors},
-        {"Ruling Planet", profile.rulingPlanet},
-    };
     text += '\n';
-    for (const auto& [heading, value] : attributes) {
+    for (const auto& [heading, value] : attributes(profile)) {
         text += heading;
         text += ": ";
         addLine(text, value);
     }
-    addSection(text, "Positive Traits", profile.positiveTraits);
-    addSection(text, "Negative Traits", profile.negativeTraits);
-    text += '\n';
-    addLine(text, "Design Style");
-    for (const std::string_view line : profile.designLines)
-        addLine(text, line);
-    if (profile.colorText)
-        addSection(text, "Preferred Colors", profile.colorText->text);
-    if (profile.planetText)
-        addSection(text, "Ruling Planet", profile.planetText->text);
+    for (const auto& [heading, body] : texts(profile)) {
+        text += '\n';
+        addLine(text, heading);
+        addLine(text, body);
+    }
 }
 
 } // namespace
@@ -108,14 +88,48 @@ std::string fullName(const BirthDetails& details) {
     return name;
 }
 
+std::vector<std::string> personLines(const BirthDetails& details) {
+    std::vector<std::string> lines;
+    if (std::string name = fullName(details); !name.empty())
+        lines.push_back(std::move(name));
+    if (const std::string born = birthDateText(details.day, details.month, details.year);
+        !born.empty())
+        lines.push_back("Born " + born);
+    return lines;
+}
+
+std::vector<Headed> attributes(const SignProfile& profile) {
+    return {{"Lucky Day", std::string(profile.luckyDay)},
+            {"Lucky Number", std::string(profile.luckyNumbers)},
+            {"Compatibility", std::string(profile.compatibility)},
+            {"Birthstone", std::string(profile.birthstone)},
+            {"Element", std::string(profile.element)},
+            {"Preferred Colors", std::string(profile.preferredColors)},
+            {"Ruling Planet", std::string(profile.rulingPlanet)}};
+}
+
+std::vector<Headed> texts(const SignProfile& profile) {
+    std::string design;
+    for (std::size_t i = 0; i < profile.designLines.size(); ++i) {
+        if (i > 0)
+            design += '\n';
+        design += profile.designLines[i];
+    }
+    std::vector<Headed> result = {{"Positive Traits", std::string(profile.positiveTraits)},
+                                  {"Negative Traits", std::string(profile.negativeTraits)},
+                                  {"Design Style", std::move(design)}};
+    if (profile.colorText)
+        result.push_back({"Preferred Colors", std::string(profile.colorText->text)});
+    if (profile.planetText)
+        result.push_back({"Ruling Planet", std::string(profile.planetText->text)});
+    return result;
+}
+
 std::string readingText(const Reading& reading, const BirthDetails& details,
                         std::string_view signature) {
     std::string text;
-    if (const std::string name = fullName(details); !name.empty())
-        addLine(text, name);
-    if (const std::string born = birthDateText(details.day, details.month, details.year);
-        !born.empty())
-        addLine(text, "Born " + born);
+    for (const std::string& line : personLines(details))
+        addLine(text, line);
     if (!reading.signName.empty()) {
         text += "\nSun Sign: ";
         addLine(text, reading.signName);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reading/birth_details.h"
 #include "reading/reading.h"
@@ -21,6 +22,22 @@ std::string birthDateText(int dayPosition, int monthPosition, int year);
 
 /// First, middle and last name in UTF-8, each without outer blanks, empty ones left out.
 std::string fullName(const BirthDetails& details);
+
+/// Who a reading is for: the full name and "Born <date>", each left out when it is empty.
+std::vector<std::string> personLines(const BirthDetails& details);
+
+/// One value of a reading under the result window's heading for it.
+struct Headed {
+    std::string_view heading;
+    std::string text;
+};
+
+/// The seven attributes, in the result window's order.
+std::vector<Headed> attributes(const SignProfile& profile);
+
+/// The five texts, in the result window's order; the design lines joined by "\n". A text the
+/// profile lacks is left out.
+std::vector<Headed> texts(const SignProfile& profile);
 
 /// The reading as plain UTF-8 text to copy or save, every line ending in "\n": who it is for,
 /// the sign, its attributes and texts under the result window's headings, and `signature`.
