@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,11 @@ struct BirthDetails {
     std::u16string monthText;
     std::u16string yearText;
 };
+
+/// The month list's entries, January first.
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
 
 /// The input control that takes the focus after a broken rule.
 enum class FocusTarget { None, FirstName, LastName, Date, Month, Year };

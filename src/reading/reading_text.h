@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,11 +9,6 @@
 #include "reading/reading.h"
 
 namespace reading {
-
-/// The month list's entries, January first.
-inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 /// "15 August 1990" for 0-based day and month positions; empty when the day, the month or the
 /// year cannot be named. The calendar is not checked: that is the entry check's job.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
+#include "forms/units.h"
 #include "platform/services.h"
+#include "reading/birth_details.h"
 #include "shell/event_hooks.h"
 #include "shell/mod_help.h"
 #include "shell/name_filter.h"
@@ -55,11 +57,8 @@ void Form_Load(QWidget& /*window*/) {
     const Controls& c = controls();
     for (int day = 1; day <= 31; ++day)
         c.cboDate->addItem(QString::number(day));
-    c.cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"),
-                          QStringLiteral("March"), QStringLiteral("April"), QStringLiteral("May"),
-                          QStringLiteral("June"), QStringLiteral("July"), QStringLiteral("August"),
-                          QStringLiteral("September"), QStringLiteral("October"),
-                          QStringLiteral("November"), QStringLiteral("December")});
+    for (const std::string_view month : reading::kMonthNames)
+        c.cboMonth->addItem(forms::toQString(month));
     for (int year = 1900; year <= 2050; ++year)
         c.cboYear->addItem(QString::number(year));
     for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear})
