@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_display.h"
 
+#include <array>
+#include <functional>
+#include <tuple>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include "shell/event_hooks.h"
+#include "shell/reading_export.h"
 #include "shell/shared_commands.h"
 #include "shell/window_controls.h"
 #include "shell/window_manager.h"
@@ -34,7 +43,93 @@ Controls lookUp(QWidget& window) {
     };
 }
 
+struct Kept {
+    reading::Reading shown;
+    reading::BirthDetails details;
+};
+
+Kept& kept() {
+    static Kept current;
+    return current;
+}
+
+ReadingSheet sheet() {
+    const Controls& shown = controls();
+    return {kept().shown, kept().details, shown.picSunSign->pixmap().toImage(),
+            shown.picColor->pixmap().toImage()};
+}
+
+std::array<QPlainTextEdit*, 5> descriptionBoxes(const Controls& shown) {
+    return {shown.txtSunSignPositiveTraits, shown.txtSunSignNegativeTraits,
+            shown.txtSunSignDesignStyleDesc, shown.txtSunSignRulingPlanetsDesc,
+            shown.txtSunSignColorDesc};
+}
+
+void copyCommand() {
+    // Where the user has selected text, the keys copy that, as they always did.
+    for (QPlainTextEdit* box : descriptionBoxes(controls())) {
+        if (box->hasFocus() && box->textCursor().hasSelection()) {
+            box->copy();
+            return;
+        }
+    }
+    copyReading(sheet());
+}
+
+/// Copy, Save As and Print, with their keys, active while the window is.
+QList<QAction*> addKeepCommands(QWidget& window) {
+    const std::array<std::tuple<QString, QKeySequence::StandardKey, std::function<void()>>, 3>
+        commands = {{
+            {QStringLiteral("Copy Reading"), QKeySequence::Copy, copyCommand},
+            {QStringLiteral("Save Reading As\u2026"), QKeySequence::Save,
+             [&window] { saveReadingAs(sheet(), window); }},
+            {QStringLiteral("Print Reading\u2026"), QKeySequence::Print,
+             [] { printReading(sheet()); }},
+        }};
+    QList<QAction*> actions;
+    for (const auto& [text, key, run] : commands) {
+        auto* action = new QAction(text, &window);
+        action->setShortcut(key);
+        QObject::connect(action, &QAction::triggered, action, run);
+        window.addAction(action);
+        actions << action;
+    }
+    return actions;
+}
+
+bool popUp(QMenu* menu, const QEvent* event) {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(static_cast<const QContextMenuEvent*>(event)->globalPos());
+    return true;
+}
+
+/// A context menu on the window's surface, and after the description boxes' own entries.
+void attachKeepCommands(QWidget& window) {
+    const QList<QAction*> commands = addKeepCommands(window);
+    // Other controls leave the event to the window.
+    onEvent(&window, QEvent::ContextMenu, [&window, commands](QEvent* event) {
+        auto* menu = new QMenu(&window);
+        menu->addActions(commands);
+        return popUp(menu, event);
+    });
+    for (QPlainTextEdit* box : descriptionBoxes(lookUp(window))) {
+        const auto boxMenu = [box, commands](QEvent* event) {
+            QMenu* menu = box->createStandardContextMenu();
+            menu->addSeparator();
+            menu->addActions(commands);
+            return popUp(menu, event);
+        };
+        // The mouse's request reaches the text area, the keyboard's the box.
+        onEvent(box->viewport(), QEvent::ContextMenu, boxMenu);
+        onEvent(box, QEvent::ContextMenu, boxMenu);
+    }
+}
+
 } // namespace
+
+void keepReading(const reading::Reading& shown, const reading::BirthDetails& details) {
+    kept() = {shown, details};
+}
 
 const Controls& controls() {
     static WindowControls<Controls> current(kResultWindow, lookUp);
@@ -46,6 +141,7 @@ void attach(QWidget& window) {
     onMenu(window, QStringLiteral("mnuBack"), cmdBack_Click);
     onMenu(window, QStringLiteral("mnuExit"), mnuExit_Click);
     attachSharedCommands(window);
+    attachKeepCommands(window);
 }
 
 void Form_Unload(QWidget& window) {

@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "reading/reading.h"
+
 // The result window.
 
 namespace shell::frmDisplay {
@@ -30,6 +32,10 @@ struct Controls {
 
 /// Those of the loaded result window, which is loaded (hidden) first if it is not.
 const Controls& controls();
+
+/// Keeps what the window shows and the entries it was made from, for copying, saving and
+/// printing the reading.
+void keepReading(const reading::Reading& shown, const reading::BirthDetails& details);
 
 void attach(QWidget& window);
 void Form_Unload(QWidget& window);

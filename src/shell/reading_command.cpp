@@ -87,7 +87,9 @@ void applyReading(const reading::Reading& result) {
 }
 
 void runReadingCommand() {
-    const reading::ReadingOutcome outcome = reading::produceReading(readBirthDetails());
+    // Kept with the reading: the text of a copy names what the reading was made from.
+    const reading::BirthDetails details = readBirthDetails();
+    const reading::ReadingOutcome outcome = reading::produceReading(details);
     if (const auto* broken = std::get_if<reading::RuleBreak>(&outcome)) {
         platform::showMessage(fromStd(broken->message));
         const std::string_view target = reading::focusControlName(broken->focus);
@@ -96,6 +98,7 @@ void runReadingCommand() {
         return;
     }
     applyReading(std::get<reading::Reading>(outcome));
+    frmDisplay::keepReading(std::get<reading::Reading>(outcome), details);
     hide(kInputWindow);
     hide(kExitWindow);
     show(kResultWindow);

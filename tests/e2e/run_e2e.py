@@ -5,7 +5,7 @@
     /usr/bin/python3 run_e2e.py --exe <kv-dwellstar> --main-host H --help-host H \
         --product-host H [--group input_window] [-k pattern]
 
-Needs Xvfb, openbox, xdotool, x11-utils, dbus, at-spi2-core and python3-pyatspi (Debian).
+Needs Xvfb, openbox, xdotool, xclip, x11-utils, dbus, at-spi2-core and python3-pyatspi (Debian).
 """
 
 import argparse
@@ -23,7 +23,7 @@ from dwellstar_e2e import harness  # noqa: E402
 
 GROUPS = ["desktop", "input_window", "keyboard_road", "lifecycle", "outreach", "update_reminder",
           "screen_reader"]
-TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "dbus-daemon", "dbus-send",
+TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xclip", "dbus-daemon", "dbus-send",
          "/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd"]
 
 

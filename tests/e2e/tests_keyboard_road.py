@@ -8,6 +8,10 @@ INPUT_ORDER = ["First Name", "Middle Name", "Last Name", "Date Of Birth: Month",
                "Date Of Birth: Day", "Date Of Birth: Year", "Get My Dwellstar Reading", "Exit"]
 RESULT_ORDER = ["Back", "Positive Traits", "Negative Traits", "Design Style", "Ruling Planet",
                 "Preferred Colors"]
+# The start and end of the text Ctrl+C copies from the result window for these entries.
+COPIED_START = ("MARY ANN SMITH\nBorn 21 July 1990\n\nSun Sign: Leo\n\nLucky Day: Sunday\n"
+                "Lucky Number: 8 and 9\nCompatibility: Aries and Sagittarius\n")
+COPIED_END = "\n\nKV Dwellstar v1.0\n"
 EXIT_ORDER = ["Exit", "Click Here To Visit {host} Now", "Your Name", "Refer A Friend Now",
               "Your Email Address", "Friend's Email Address", "Friend's Name", "Your Message"]
 
@@ -123,3 +127,25 @@ class KeyboardRoadTest(harness.ProgramTest):
         self.assertEqual(self.wait_for_end(), 0, self.seen())
         harness.wait_until(lambda: not self.screen.windows(), "every window to close",
                            self.seen)
+
+    def clipboard(self):
+        """The X clipboard's text, or None while nobody offers one."""
+        result = self.session.run(["xclip", "-selection", "clipboard", "-o", "-t", "UTF8_STRING"])
+        return result.stdout if result.returncode == 0 and result.stdout else None
+
+    def test_ctrl_c_puts_the_reading_on_the_clipboard(self):
+        self.start()
+        self.enter(("mary", "ann", "smith"), "jul", 21, 1990)
+        self.screen.keys("Tab")
+        self.wait_for_focus("Get My Dwellstar Reading")
+        self.screen.keys("space")
+        self.wait_for_windows(["result window"])
+        self.wait_for_focus("Back")
+
+        self.screen.keys("ctrl+c")
+        copied = harness.wait_until(self.clipboard, "a text on the clipboard", self.seen)
+        self.assertTrue(copied.startswith(COPIED_START), copied)
+        self.assertTrue(copied.endswith(COPIED_END), copied)
+        for heading in ("Positive Traits", "Negative Traits", "Design Style", "Preferred Colors",
+                        "Ruling Planet"):
+            self.assertIn(f"\n\n{heading}\n", copied)
