@@ -22,6 +22,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "forms/form_model.h"
+#include "forms/units.h"
 #include "platform/services.h"
 #include "reading/reading_text.h"
 #include "site_config.h"
@@ -39,7 +41,7 @@ constexpr int kSwatchSize = 16;
 constexpr qreal kMarginMm = 15.0;
 
 QString html(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toHtmlEscaped();
+    return forms::toQString(text).toHtmlEscaped();
 }
 
 QString image(const QUrl& url, int size) {
@@ -91,7 +93,7 @@ QString readingText(const ReadingSheet& sheet) {
 std::unique_ptr<QTextDocument> readingDocument(const ReadingSheet& sheet) {
     auto document = std::make_unique<QTextDocument>();
     // The window's face: Verdana, or the substitute registered for it.
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(forms::toQString(forms::kVerdana));
     font.setPointSizeF(9.0);
     // Ligatures would reach the clipboard of whoever copies from the PDF as "ﬁ" for "fi".
     font.setStyleStrategy(QFont::PreferNoShaping);
