@@ -19,8 +19,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # the source tree stays as checked out
 
-from dwellstar_e2e import harness  # noqa: E402
-
 GROUPS = ["desktop", "input_window", "keyboard_road", "lifecycle", "outreach", "update_reminder",
           "screen_reader"]
 TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xclip", "dbus-daemon", "dbus-send",
@@ -65,6 +63,7 @@ def main():
         print(f"not an executable: {args.exe}", file=sys.stderr)
         return 1
 
+    from dwellstar_e2e import harness  # needs python3-gi, checked above
     harness.Config.executable = os.path.abspath(args.exe)
     harness.Config.main_site = f"https://{args.main_host}"
     harness.Config.help_site = f"https://{args.help_host}"

@@ -3,6 +3,7 @@
 reading and Back."""
 
 from dwellstar_e2e import harness
+from dwellstar_e2e.access import Role
 from dwellstar_e2e.program import read_reminder_date
 
 REFUSAL = "Please Enter Only Alphabet"
@@ -14,8 +15,8 @@ class InputWindowTest(harness.ProgramTest):
     def entries(self):
         """Names and list selections as the input window shows them."""
         window = self.read_window("input window")
-        shown = {n.name: n.text for n in window.find_all("text")}
-        shown.update({n.says: n.name for n in window.find_all("combo box")})
+        shown = {n.name: n.text for n in window.find_all(Role.TEXT)}
+        shown.update({n.says: n.name for n in window.find_all(Role.COMBO_BOX)})
         return shown
 
     def test_first_start_shows_the_input_window_alone_at_1_january_1900(self):
@@ -76,7 +77,7 @@ class InputWindowTest(harness.ProgramTest):
         self.press_reading_button()
         self.wait_for_windows(["result window"])
         result = self.read_window("result window")
-        self.assertIsNotNone(result.find("label", "Pisces", "Sun Sign"),
+        self.assertIsNotNone(result.find(Role.LABEL, "Pisces", "Sun Sign"),
                              f"29 February is not read as Pisces:\n{self.seen()}")
 
     def act(self, actions):
@@ -93,13 +94,13 @@ class InputWindowTest(harness.ProgramTest):
         self.screen.keys("Tab")
         self.pick("jul", 21, 1990)
         entered = self.entries()
-        button = self.read_window("input window").find("push button", "Get My Dwellstar Reading")
+        button = self.read_window("input window").find(Role.PUSH_BUTTON, "Get My Dwellstar Reading")
         self.click_node(button, "the reading button")
         self.wait_for_windows(["result window"])
-        self.assertIsNotNone(self.read_window("result window").find("label", "Leo", "Sun Sign"),
+        self.assertIsNotNone(self.read_window("result window").find(Role.LABEL, "Leo", "Sun Sign"),
                              f"21 July is not read as Leo:\n{self.seen()}")
 
-        self.click_node(self.read_window("result window").find("push button", "Back"),
+        self.click_node(self.read_window("result window").find(Role.PUSH_BUTTON, "Back"),
                         "the Back button")
         self.wait_for_windows(["input window"])
         self.assertEqual(self.entries(), entered, self.seen())
@@ -107,7 +108,7 @@ class InputWindowTest(harness.ProgramTest):
         self.assertEqual(entered["Date Of Birth: Month"], "July")
 
         # Another date, another reading: nothing of the first one is left.
-        self.click_node(self.read_window("input window").find("combo box", description=LISTS[0]),
+        self.click_node(self.read_window("input window").find(Role.COMBO_BOX, description=LISTS[0]),
                         "the month list")
         self.screen.keys("Escape")  # the list opened by the click closes again
         self.wait_for_focus(LISTS[0])
@@ -116,8 +117,8 @@ class InputWindowTest(harness.ProgramTest):
         self.press_reading_button()
         self.wait_for_windows(["result window"])
         result = self.read_window("result window")
-        shown = {n.name for n in result.find_all("label")}
-        self.assertIsNotNone(result.find("label", "Aries", "Sun Sign"),
+        shown = {n.name for n in result.find_all(Role.LABEL)}
+        self.assertIsNotNone(result.find(Role.LABEL, "Aries", "Sun Sign"),
                              f"5 April is not read as Aries:\n{self.seen()}")
         self.assertFalse(shown & {"Leo", "8 and 9", "Sunday", "Ruby"},
                          f"values of the earlier reading are left: {self.seen()}")
@@ -127,8 +128,8 @@ class InputWindowTest(harness.ProgramTest):
         self.screen.type("mary")
         window = self.read_window("input window")
         # A double click selects the name, which the desktop then offers to a middle click.
-        self.click_node(window.find("text", "First Name"), "the first name", repeat=2)
-        self.click_node(window.find("text", "Last Name"), "the last name", button=2)
+        self.click_node(window.find(Role.TEXT, "First Name"), "the first name", repeat=2)
+        self.click_node(window.find(Role.TEXT, "Last Name"), "the last name", button=2)
         self.message_box(REFUSAL)
         self.answer()
         self.assertEqual(self.entries()["Last Name"], "", self.seen())

@@ -3,6 +3,7 @@
 window, the exit window and a referral, to the end of the process."""
 
 from dwellstar_e2e import harness
+from dwellstar_e2e.access import Role
 
 INPUT_ORDER = ["First Name", "Middle Name", "Last Name", "Date Of Birth: Month",
                "Date Of Birth: Day", "Date Of Birth: Year", "Get My Dwellstar Reading", "Exit"]
@@ -30,7 +31,7 @@ class KeyboardRoadTest(harness.ProgramTest):
 
         def menu_open():
             for window in self.reader.windows():
-                for menu in window.find_all("popup menu"):
+                for menu in window.find_all(Role.POPUP_MENU):
                     if menu.showing:
                         return menu
             return None
@@ -53,9 +54,9 @@ class KeyboardRoadTest(harness.ProgramTest):
         self.screen.keys("Tab")
         self.wait_for_focus("Get My Dwellstar Reading")
         window = self.read_window("input window")
-        self.assertEqual([window.find("text", n).text for n in INPUT_ORDER[:3]],
+        self.assertEqual([window.find(Role.TEXT, n).text for n in INPUT_ORDER[:3]],
                          ["MARY", "ANN LEE", "SMITH"], self.seen())
-        entered = sorted((n.says, n.name) for n in window.find_all("combo box"))
+        entered = sorted((n.says, n.name) for n in window.find_all(Role.COMBO_BOX))
         self.assertEqual(entered, [("Date Of Birth: Day", "21"), ("Date Of Birth: Month", "July"),
                                    ("Date Of Birth: Year", "1990")], self.seen())
 
@@ -69,7 +70,7 @@ class KeyboardRoadTest(harness.ProgramTest):
         result = self.read_window("result window")
         for value, heading in (("Leo", "Sun Sign"), ("8 and 9", "Lucky Number"),
                                ("Aries and Sagittarius", "Compatibility")):
-            self.assertIsNotNone(result.find("label", value, heading),
+            self.assertIsNotNone(result.find(Role.LABEL, value, heading),
                                  f"no {heading} {value!r}: {self.seen()}")
         self.tab_round(RESULT_ORDER)
 
@@ -91,9 +92,9 @@ class KeyboardRoadTest(harness.ProgramTest):
         self.screen.keys("alt+b")
         self.wait_for_windows(["input window"])
         window = self.read_window("input window")
-        self.assertEqual([window.find("text", n).text for n in INPUT_ORDER[:3]],
+        self.assertEqual([window.find(Role.TEXT, n).text for n in INPUT_ORDER[:3]],
                          ["MARY", "ANN LEE", "SMITH"], self.seen())
-        self.assertEqual(sorted((n.says, n.name) for n in window.find_all("combo box")),
+        self.assertEqual(sorted((n.says, n.name) for n in window.find_all(Role.COMBO_BOX)),
                          entered, self.seen())
 
         # Exit window: reached by Alt+X, it takes the keyboard.

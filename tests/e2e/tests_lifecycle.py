@@ -6,6 +6,7 @@ import contextlib
 import os
 
 from dwellstar_e2e import harness
+from dwellstar_e2e.access import Role
 
 ALREADY_RUNNING = "Application is already running"
 LOCK_FILE = "kv-dwellstar.lock"
@@ -43,7 +44,7 @@ class LifecycleTest(harness.ProgramTest):
         self.wait_for_windows(["exit window"])
         self.assertTrue(self.program.running(), self.seen())
 
-        self.click_node(self.read_window("exit window").find("push button", "Exit"),
+        self.click_node(self.read_window("exit window").find(Role.PUSH_BUTTON, "Exit"),
                         "the Exit button")
         self.assertEqual(self.wait_for_end(), 0, self.seen())
         harness.wait_until(lambda: not self.screen.windows(), "every window to close", self.seen)
@@ -78,7 +79,7 @@ class LifecycleTest(harness.ProgramTest):
                         f"{os.listdir(self.session.path('runtime'))}")
         self.screen.click_close_box(self.wait_for_windows(["input window"])[0])
         self.wait_for_windows(["exit window"])
-        self.click_node(self.read_window("exit window").find("push button", "Exit"),
+        self.click_node(self.read_window("exit window").find(Role.PUSH_BUTTON, "Exit"),
                         "the Exit button")
         self.assertEqual(self.wait_for_end(), 0, self.seen())
         self.assertFalse(os.path.exists(self.lock_file()),

@@ -2,24 +2,25 @@
 """Links and the refer-a-friend form, used with the mouse: what reaches the browser launcher."""
 
 from dwellstar_e2e import harness
+from dwellstar_e2e.access import Role, role_name
 
 
 class OutreachTest(harness.ProgramTest):
 
     def click(self, window_kind, role, name, what=None):
         node = harness.wait_until(lambda: (self.window_node(window_kind) or harness.Nothing)
-                                  .find(role, name), f"{role} {name!r} in the {window_kind}",
-                                  self.seen)
+                                  .find(role, name),
+                                  f"{role_name(role)} {name!r} in the {window_kind}", self.seen)
         self.click_node(node, what or name)
 
     def open_menu_and_click(self, menu, item):
-        self.click("input window", "menu item", menu)
+        self.click("input window", Role.MENU_ITEM, menu)
 
         def shown_item():
             window = self.window_node("input window")
-            for popup in window.find_all("popup menu") if window else []:
+            for popup in window.find_all(Role.POPUP_MENU) if window else []:
                 if popup.showing:
-                    return popup.find("menu item", item)
+                    return popup.find(Role.MENU_ITEM, item)
             return None
         self.click_node(harness.wait_until(shown_item, f"{item!r} in the open {menu} menu",
                                            self.seen), item)
@@ -29,10 +30,10 @@ class OutreachTest(harness.ProgramTest):
         self.start()
         steps = [
             (lambda: self.open_menu_and_click("Help", "Online Help"), pages["help"]),
-            (lambda: self.click("input window", "menu item", "Donate"), pages["donate"]),
-            (lambda: self.click("input window", "label", self.banner(), "the banner link"),
+            (lambda: self.click("input window", Role.MENU_ITEM, "Donate"), pages["donate"]),
+            (lambda: self.click("input window", Role.LABEL, self.banner(), "the banner link"),
              pages["home"]),
-            (lambda: self.click("input window", "label", self.description(),
+            (lambda: self.click("input window", Role.LABEL, self.description(),
                                 "the description"), pages["full brand"]),
         ]
         for action, address in steps:
@@ -44,7 +45,7 @@ class OutreachTest(harness.ProgramTest):
         self.open_menu_and_click("Help", "About Software")
         self.wait_for_windows(["input window", "about window"])
         link = f"Click here to visit {harness.Config.main_site.removeprefix('https://')}"
-        self.assertEqual(self.opened_by(lambda: self.click("about window", "label", link)),
+        self.assertEqual(self.opened_by(lambda: self.click("about window", Role.LABEL, link)),
                          pages["home"], self.seen())
         self.wait_for_windows(["input window", "about window"])
 
@@ -55,11 +56,11 @@ class OutreachTest(harness.ProgramTest):
         return self.wait_for_opened(before + 1)[before]
 
     def banner(self):
-        return next(n.name for n in self.read_window("input window").find_all("label")
+        return next(n.name for n in self.read_window("input window").find_all(Role.LABEL)
                     if n.name.startswith("Velmora is"))
 
     def description(self):
-        return next(n.name for n in self.read_window("input window").find_all("label")
+        return next(n.name for n in self.read_window("input window").find_all(Role.LABEL)
                     if n.name.startswith("Know more about"))
 
     def open_exit_window(self):
@@ -68,7 +69,7 @@ class OutreachTest(harness.ProgramTest):
         self.wait_for_windows(["exit window"])
 
     def fill(self, box, text):
-        self.click("exit window", "text", box)
+        self.click("exit window", Role.TEXT, box)
         harness.wait_until(lambda: self.focused() and self.focused().name == box and
                            self.focused().text == "", f"{box!r} emptied on focus", self.seen)
         self.screen.type(text)
@@ -79,7 +80,7 @@ class OutreachTest(harness.ProgramTest):
         self.fill("Your Email Address", "ann@example.org")
         self.fill("Friend's Name", "Zoë O'Brien=#1")
         self.fill("Friend's Email Address", "bob@example.net")
-        self.click("exit window", "push button", "Refer A Friend Now")
+        self.click("exit window", Role.PUSH_BUTTON, "Refer A Friend Now")
         expected = harness.referral_address("Ann Lee+Co & Sons", "ann@example.org",
                                             "Your Message\r\n", "Zoë O'Brien=#1",
                                             "bob@example.net")
@@ -88,12 +89,12 @@ class OutreachTest(harness.ProgramTest):
         self.assertIn("&taf3=Your%20Message%0D%0A&", expected)
         # The window stays as it was, ready for another try.
         self.wait_for_windows(["exit window"])
-        self.assertEqual(self.read_window("exit window").find("text", "Friend's Name").text,
+        self.assertEqual(self.read_window("exit window").find(Role.TEXT, "Friend's Name").text,
                          "Zoë O'Brien=#1", self.seen())
 
     def test_a_referral_with_the_prompts_left_is_refused(self):
         self.open_exit_window()
-        self.click("exit window", "push button", "Refer A Friend Now")
+        self.click("exit window", Role.PUSH_BUTTON, "Refer A Friend Now")
         self.message_box("Please Enter Proper Email Address")
         self.answer()
         self.wait_for_windows(["exit window"])

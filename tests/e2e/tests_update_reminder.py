@@ -4,6 +4,7 @@
 import datetime
 
 from dwellstar_e2e import harness
+from dwellstar_e2e.access import Role
 from dwellstar_e2e.program import read_reminder_date, settings_text, write_reminder_date
 
 QUESTION = ("There maybe an update to this software available\n"
@@ -20,7 +21,7 @@ class UpdateReminderTest(harness.ProgramTest):
         self.start(expect_input_window=False)
         self.wait_for_windows(["message box"])
         box = self.message_box(QUESTION)
-        buttons = sorted(n.name for n in box.find_all("push button"))
+        buttons = sorted(n.name for n in box.find_all(Role.PUSH_BUTTON))
         self.assertEqual(buttons, ["No", "Yes"], self.seen())
         return box
 
@@ -30,7 +31,7 @@ class UpdateReminderTest(harness.ProgramTest):
     def test_no_on_a_15_day_old_date_then_no_question_on_the_next_start(self):
         write_reminder_date(self.session, self.days_ago(15))
         box = self.question()
-        self.click_node(box.find("push button", "No"), "No")
+        self.click_node(box.find(Role.PUSH_BUTTON, "No"), "No")
         self.wait_for_windows(["input window"])
         self.assertEqual(read_reminder_date(self.session), harness.today(), self.settings())
         self.assertEqual(self.session.opened_addresses(), [], self.seen())

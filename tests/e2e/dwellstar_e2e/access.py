@@ -8,6 +8,14 @@ the session exists, because it connects to the bus named by the environment at i
 import os
 from dataclasses import dataclass, field
 
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402  (loads no bus, unlike pyatspi)
+
+# Roles are compared as values: libatspi renames them ("push button" is "button" in 2.56).
+Role = Atspi.Role
+
 _pyatspi = None
 
 
@@ -22,10 +30,15 @@ def _atspi(session):
     return _pyatspi
 
 
+def role_name(role):
+    """A role as this libatspi names it, for failure messages."""
+    return role.value_nick.replace("-", " ")
+
+
 @dataclass
 class Node:
     """One accessible object as a screen reader would present it."""
-    role: str
+    role: Role
     name: str
     description: str
     text: str  # the Text interface's content, or ""
@@ -49,7 +62,7 @@ class Node:
     def says(self):
         """What names the control to a reader: a list names its current entry, so its
         description says which list it is."""
-        return self.description if self.role == "combo box" else self.name
+        return self.description if self.role == Role.COMBO_BOX else self.name
 
     def extents(self):
         """x, y, width, height on the screen, read now."""
@@ -69,7 +82,7 @@ class Node:
 
     def spoken(self):
         """What a screen reader would announce for this object, for failure messages."""
-        parts = [self.role, repr(self.name)]
+        parts = [role_name(self.role), repr(self.name)]
         if self.description:
             parts.append(f"description={self.description!r}")
         if self.labelled_by:
@@ -129,7 +142,7 @@ class ScreenReader:
         if accessible is None:
             return None
         accessible.clearCache()
-        role = accessible.getRoleName()
+        role = accessible.getRole()
         states = frozenset(self.pyatspi.stateToString(s) for s in accessible.getState().getStates())
         try:
             text_interface = accessible.queryText()
@@ -144,8 +157,8 @@ class ScreenReader:
         node = Node(role, accessible.name or "", accessible.description or "", text, states,
                     tuple(labelled_by), accessible=accessible, extents_reader=self._extents)
         # The items of a closed list or menu say nothing a reader would announce.
-        if role in ("combo box", "list") or (role == "popup menu" and "showing" not in states) \
-                or depth > 30:
+        if role in (Role.COMBO_BOX, Role.LIST) \
+                or (role == Role.POPUP_MENU and "showing" not in states) or depth > 30:
             return node
         for index in range(accessible.childCount):
             child = self._node(accessible.getChildAtIndex(index), depth + 1)

@@ -9,7 +9,7 @@ import unittest
 import urllib.parse
 
 from . import program as program_module
-from .access import ScreenReader
+from .access import Role, ScreenReader, role_name
 from .program import Program
 from .screen import BOX_CAPTION, WINDOW_CAPTION, Screen
 from .session import DesktopSession
@@ -152,10 +152,10 @@ class ProgramTest(unittest.TestCase):
     def window_node(self, kind):
         """The program's showing window of this kind, read through AT-SPI."""
         signature = {
-            "input window": ("text", "First Name"),
-            "result window": ("push button", "Back"),
-            "exit window": ("push button", "Refer A Friend Now"),
-            "about window": ("push button", "OK"),
+            "input window": (Role.TEXT, "First Name"),
+            "result window": (Role.PUSH_BUTTON, "Back"),
+            "exit window": (Role.PUSH_BUTTON, "Refer A Friend Now"),
+            "about window": (Role.PUSH_BUTTON, "OK"),
         }[kind]
         for window in self.reader.windows():
             if window.find(*signature) is not None:
@@ -168,8 +168,8 @@ class ProgramTest(unittest.TestCase):
     def focused(self):
         for window in self.reader.windows():
             for node in window.walk():
-                if node.focused and node.role not in ("frame", "filler", "panel", "alert",
-                                                      "dialog", "menu bar"):
+                if node.focused and node.role not in (Role.FRAME, Role.FILLER, Role.PANEL,
+                                                      Role.ALERT, Role.DIALOG, Role.MENU_BAR):
                     return node
         return None
 
@@ -187,8 +187,8 @@ class ProgramTest(unittest.TestCase):
 
         def alert():
             for window in self.reader.windows():
-                if window.role == "alert" and window.name == BOX_CAPTION:
-                    labels = [n.name for n in window.find_all("label") if n.name]
+                if window.role == Role.ALERT and window.name == BOX_CAPTION:
+                    labels = [n.name for n in window.find_all(Role.LABEL) if n.name]
                     if text in labels:
                         return window
             return None
@@ -203,9 +203,10 @@ class ProgramTest(unittest.TestCase):
         wait_until(lambda: not [w for w in self.screen.windows() if w.kind == "message box"],
                    "the message box to close", self.seen)
 
-    def text_of(self, window_kind, name, role="text"):
+    def text_of(self, window_kind, name, role=Role.TEXT):
         node = self.read_window(window_kind).find(role, name)
-        self.assertIsNotNone(node, f"no {role} {name!r} in the {window_kind}; {self.seen()}")
+        self.assertIsNotNone(
+            node, f"no {role_name(role)} {name!r} in the {window_kind}; {self.seen()}")
         return node.text
 
     def wait_for_opened(self, count):
