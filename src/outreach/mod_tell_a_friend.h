@@ -27,10 +27,13 @@ inline constexpr int kMaxValueLength = 1400;
 /// Written by the exit window's submit command, read by SubmitReferral.
 extern Referral ReferralDetails;
 
+/// Which of a Referral's values a form box fills.
+using ReferralValue = QString Referral::*;
+
 /// One box of the form: the value it fills, the placeholder it shows while empty, and the
 /// message that refuses it when left empty.
 struct ReferralField {
-    QString Referral::*value;
+    ReferralValue value;
     QString box;
     QString placeholder;
     QString missingMessage;
