@@ -353,7 +353,7 @@ private:
         for (const auto& [tab, label] : labels) {
             const auto next =
                 std::find_if(chain.begin(), chain.end(),
-                             [tab = tab](const auto& entry) { return entry.first > tab; });
+                             [after = tab](const auto& entry) { return entry.first > after; });
             if (next != chain.end()) {
                 label->setBuddy(next->second);
                 showCaption(label, controlText(label));
