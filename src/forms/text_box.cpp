@@ -7,6 +7,13 @@
 
 namespace forms {
 
+QString leftWhole(const QString& text, qsizetype length) {
+    length = std::clamp<qsizetype>(length, 0, text.size());
+    if (length < text.size() && length > 0 && text[length - 1].isHighSurrogate())
+        --length;
+    return text.left(length);
+}
+
 bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
     return source && source->hasText();
 }
@@ -17,13 +24,7 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     const QTextCursor cursor = textCursor();
     const qsizetype held = document()->characterCount() - 1;
     const qsizetype room = m_maxLength - held + cursor.selectionEnd() - cursor.selectionStart();
-    QString text = source->text();
-    if (text.size() > room) {
-        text.truncate(std::max<qsizetype>(room, 0));
-        if (!text.isEmpty() && text.back().isHighSurrogate())
-            text.chop(1);
-    }
-    insertPlainText(text);
+    insertPlainText(leftWhole(source->text(), room));
 }
 
 } // namespace forms

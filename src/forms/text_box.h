@@ -7,6 +7,9 @@
 
 namespace forms {
 
+/// At most `length` UTF-16 units of the text's start, without half a surrogate pair at the end.
+QString leftWhole(const QString& text, qsizetype length);
+
 /// A multi-line text box that takes only plain text from a paste or a drop, and no more of it
 /// than its length allows. Qt 6.4 reads the first format of the data without checking that
 /// there is one, so an empty clipboard crashed; and a long run of text without a blank takes

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "outreach/mod_tell_a_friend.h"
 
-#include <algorithm>
-
+#include "forms/text_box.h"
 #include "platform/services.h"
 #include "site_config.h"
 
@@ -21,10 +20,7 @@ void OpenReferralAddress() {
 }
 
 QString encoded(const QString& value) {
-    qsizetype length = std::min<qsizetype>(value.size(), kMaxValueLength);
-    if (length < value.size() && value[length - 1].isHighSurrogate())
-        --length;
-    return QString::fromLatin1(QUrl::toPercentEncoding(value.left(length)));
+    return QString::fromLatin1(QUrl::toPercentEncoding(forms::leftWhole(value, kMaxValueLength)));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QValidator>
 
+#include "forms/text_box.h"
 #include "forms/units.h"
 #include "platform/services.h"
 #include "reading/birth_details.h"
@@ -136,7 +137,7 @@ void installNameFilter(QLineEdit* box) {
         if (!data || !data->hasText() || data->text().size() <= kLongestDrop)
             return false;
         box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
-        box->insert(data->text().left(kLongestDrop));
+        box->insert(forms::leftWhole(data->text(), kLongestDrop));
         drop->acceptProposedAction();
         return true;
     });
