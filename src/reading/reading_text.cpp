@@ -109,15 +109,9 @@ std::vector<Headed> attributes(const SignProfile& profile) {
 }
 
 std::vector<Headed> texts(const SignProfile& profile) {
-    std::string design;
-    for (std::size_t i = 0; i < profile.designLines.size(); ++i) {
-        if (i > 0)
-            design += '\n';
-        design += profile.designLines[i];
-    }
     std::vector<Headed> result = {{"Positive Traits", std::string(profile.positiveTraits)},
                                   {"Negative Traits", std::string(profile.negativeTraits)},
-                                  {"Design Style", std::move(design)}};
+                                  {"Design Style", designStyleText(profile, "\n")}};
     if (profile.colorText)
         result.push_back({"Preferred Colors", std::string(profile.colorText->text)});
     if (profile.planetText)

@@ -11,13 +11,13 @@ const SignProfile* lookUpProfile(std::string_view name) {
     return nullptr;
 }
 
-std::string designStyleText(const SignProfile& profile) {
+std::string designStyleText(const SignProfile& profile, std::string_view separator) {
     std::string text;
     // Keyed on position, not on text so far, so an empty first line keeps its separator.
     bool first = true;
     for (const std::string_view line : profile.designLines) {
         if (!first)
-            text += "\r\n";
+            text += separator;
         text += line;
         first = false;
     }

@@ -39,8 +39,8 @@ std::span<const SignProfile> catalogue();
 /// Exact, case-sensitive look-up by sign name; nullptr when no name is equal.
 const SignProfile* lookUpProfile(std::string_view name);
 
-/// The design lines joined by CR LF, ready for a multi-line text box.
-std::string designStyleText(const SignProfile& profile);
+/// The design lines joined by CR LF, ready for a multi-line text box, or by `separator`.
+std::string designStyleText(const SignProfile& profile, std::string_view separator = "\r\n");
 
 /// The seven colour texts and seven planet texts (for tests and tools).
 std::span<const SharedText* const> colorTexts();
