@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -46,6 +47,15 @@ const Controls& controls() {
     return current();
 }
 
+/// Each referral field with its box.
+void forEachField(
+    const std::function<void(const modTellAFriend::ReferralField&, QWidget*)>& visit) {
+    const auto& fields = modTellAFriend::ReferralFields();
+    const Controls& shown = controls();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        visit(fields.at(i), shown.boxes.at(i));
+}
+
 QString trimmedText(const QWidget* box) {
     return modTellAFriend::trimSpaces(forms::controlText(box));
 }
@@ -70,9 +80,9 @@ void attachPlaceholders(QWidget& window) {
     };
     const auto holder = std::make_shared<Holder>();
     std::map<QWidget*, QString> placeholders;
-    const auto& fields = modTellAFriend::ReferralFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        placeholders.emplace(controls().boxes.at(i), fields.at(i).placeholder);
+    forEachField([&placeholders](const modTellAFriend::ReferralField& field, QWidget* box) {
+        placeholders.emplace(box, field.placeholder);
+    });
     const auto emptyIfPlaceholder = [placeholders](QWidget* control) {
         const auto it = placeholders.find(control);
         if (it != placeholders.end() &&
@@ -150,14 +160,12 @@ int appealIndex(double r) {
 
 void attach(QWidget& window) {
     attachPlaceholders(window);
-    const auto& fields = modTellAFriend::ReferralFields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        QWidget* box = controls().boxes.at(i);
+    forEachField([](const modTellAFriend::ReferralField& field, QWidget* box) {
         // What a request cannot carry is not taken in the first place.
         forms::setMaxLength(box, modTellAFriend::kMaxValueLength);
-        if (fields.at(i).refusesSpace)
+        if (field.refusesSpace)
             attachSpaceFilter(box);
-    }
+    });
     shell::onButton(window, QStringLiteral("Check1"), Check1_Click);
     shell::onClick(window, QStringLiteral("lblGoToHome"), lblGoToHome_Click);
     shell::onButton(window, QStringLiteral("cmdSubmit"), cmdSubmit_Click);
@@ -193,9 +201,9 @@ void lblGoToHome_Click() {
 
 void cmdSubmit_Click() {
     modTellAFriend::Referral& details = modTellAFriend::ReferralDetails;
-    const auto& fields = modTellAFriend::ReferralFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        details.*fields.at(i).value = trimmedText(controls().boxes.at(i));
+    forEachField([](const modTellAFriend::ReferralField& field, QWidget* box) {
+        modTellAFriend::ReferralDetails.*field.value = trimmedText(box);
+    });
 
     if (details.SenderEmail == details.FriendEmail) {
         error(QStringLiteral("Please Enter Distinct Email Addresses"));

@@ -112,7 +112,7 @@ void attachKeepCommands(QWidget& window) {
         menu->addActions(commands);
         return popUp(menu, event);
     });
-    for (QPlainTextEdit* box : descriptionBoxes(lookUp(window))) {
+    for (QPlainTextEdit* box : descriptionBoxes(controls())) {
         const auto boxMenu = [box, commands](QEvent* event) {
             QMenu* menu = box->createStandardContextMenu();
             menu->addSeparator();
