@@ -3,12 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QImage>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 
 #include "forms/control_access.h"
 #include "forms/units.h"
@@ -43,22 +41,6 @@ QMimeData* make(Contents contents) {
 QWidget* surface(QWidget* box) {
     auto* area = qobject_cast<QAbstractScrollArea*>(box);
     return area ? area->viewport() : box;
-}
-
-void pasteFromContextMenu(QWidget* box) {
-    QTimer::singleShot(0, box, [] {
-        if (QWidget* menu = QApplication::activePopupWidget()) {
-            for (QAction* action : menu->actions()) {
-                if (action->text().startsWith(u"&Paste"_s) && action->isEnabled())
-                    action->trigger();
-            }
-            menu->close();
-        }
-    });
-    QWidget* target = surface(box);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            target->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(target, &event);
 }
 
 /// A drag that is dropped only where the box accepts it, as a real one.
@@ -147,7 +129,7 @@ private Q_SLOTS:
             QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
             break;
         case Route::ContextMenu:
-            pasteFromContextMenu(box);
+            testsupport::pasteFromContextMenu(surface(box));
             break;
         case Route::MiddleClick:
             QTest::mouseClick(surface(box), Qt::MiddleButton, {}, QPoint(5, 5));

@@ -151,10 +151,9 @@ QImage premultiplied(const QImage& image) {
     return out;
 }
 
-/// Smoothly to half or twice the size.
-QImage resized(const QImage& image, int numerator, int denominator) {
-    return premultiplied(image).scaled(image.size() * numerator / denominator,
-                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+/// Smoothly to another size.
+QImage resized(const QImage& image, QSize size) {
+    return premultiplied(image).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 /// Mean difference over every channel of every pixel, premultiplied, on a scale of 0 to 255.
@@ -515,7 +514,7 @@ private Q_SLOTS:
 
         // Reduced to the designed size it is the designed picture, up to the finer edges. A
         // different emblem or hand shading differs by 4 to 10.
-        const double reduced = meanDifference(resized(two, 1, 2), one);
+        const double reduced = meanDifference(resized(two, one.size()), one);
         QVERIFY2(reduced < 3.5, qPrintable(u"differs by %1"_s.arg(reduced)));
         if (flat)
             return; // a colour swatch has no edge to draw finer
@@ -524,7 +523,7 @@ private Q_SLOTS:
         // plain, and a smooth enlargement spreads each edge over two pixels.
         const double mixed = mixedBlocks(two);
         QVERIFY2(mixed > 0.01, qPrintable(u"%1 of the blocks mixed"_s.arg(mixed)));
-        const double sharpness = edgeEnergy(two) / edgeEnergy(resized(one, 2, 1));
+        const double sharpness = edgeEnergy(two) / edgeEnergy(resized(one, two.size()));
         QVERIFY2(sharpness > 1.6, qPrintable(u"edges %1 times as sharp"_s.arg(sharpness)));
     }
 
@@ -551,9 +550,7 @@ private Q_SLOTS:
             return;
         // Nearer the picture at twice the size than the designed one, both brought to its size.
         const auto from = [&](const QImage& source) {
-            return meanDifference(drawn,
-                                  premultiplied(source).scaled(drawn.size(), Qt::IgnoreAspectRatio,
-                                                               Qt::SmoothTransformation));
+            return meanDifference(drawn, resized(source, drawn.size()));
         };
         const double larger = from(loadImage(doubleSizeName(resource)));
         QVERIFY2(larger < from(designed) / 2, qPrintable(u"%1 from the larger"_s.arg(larger)));

@@ -4,9 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QContextMenuEvent>
 #include <QTest>
-#include <QTimer>
 
 #include "shell/frm_main.h"
 #include "shell/window_manager.h"
@@ -154,22 +152,7 @@ private Q_SLOTS:
         QWidget* input = openInputWindow();
         QLineEdit* edit = box(input, u"txtLastName"_s);
         QGuiApplication::clipboard()->setText(u"XYZ"_s);
-        QAction* paste = nullptr;
-        QTimer::singleShot(0, edit, [&paste] {
-            if (QWidget* menu = QApplication::activePopupWidget()) {
-                for (QAction* action : menu->actions()) {
-                    if (action->text().startsWith(u"&Paste"_s))
-                        paste = action;
-                }
-                if (paste && paste->isEnabled())
-                    paste->trigger();
-                menu->close();
-            }
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                edit->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(edit, &event);
-        QTRY_VERIFY(paste);
+        QVERIFY(testsupport::pasteFromContextMenu(edit));
         testsupport::settle();
         QCOMPARE(edit->text(), QString());
         QCOMPARE(m_fakes.dialogs.texts(), QStringList{kRefusal});

@@ -2,12 +2,15 @@
 #include "support/widget_helpers.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QTimer>
 
 namespace testsupport {
 
@@ -74,6 +77,29 @@ QString describe(const QRect& r) {
 }
 
 } // namespace
+
+bool pasteFromContextMenu(QWidget* target) {
+    bool answered = false;
+    bool found = false;
+    // Answered from the menu's own event loop, or from the next pass of this one.
+    QTimer::singleShot(0, target, [&answered, &found] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            for (QAction* action : menu->actions()) {
+                if (!action->text().startsWith(QStringLiteral("&Paste")))
+                    continue;
+                found = true;
+                if (action->isEnabled())
+                    action->trigger();
+            }
+            menu->close();
+        }
+        answered = true;
+    });
+    const QPoint at(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+    return QTest::qWaitFor([&answered] { return answered; }) && found;
+}
 
 QString captionClipping(const QWidget* control, const QRect& design) {
     const QRect text = captionRect(control).translated(control->pos());

@@ -17,6 +17,10 @@ T* childAs(QWidget* window, const QString& name, int index = -1) {
 
 void click(QWidget* window, const QString& name, int index = -1);
 
+/// Opens the widget's context menu as a right click does and chooses Paste there when it is
+/// enabled; false when the menu has no Paste.
+bool pasteFromContextMenu(QWidget* target);
+
 /// Why the caption of a label, button or frame is not drawn whole inside `design` (the
 /// control's rectangle in the design, in its parent's pixels) and inside its parent; empty
 /// when it is.

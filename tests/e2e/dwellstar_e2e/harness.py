@@ -228,14 +228,6 @@ class ProgramTest(unittest.TestCase):
         x, y, width, height = extents
         self.screen.click(x + width // 2, y + height // 2, button, repeat)
 
-    def enter(self, names, month, day, year):
-        """Types the first, middle and last name from the first name box on, with Tab from one
-        box to the next, then picks the date."""
-        for name in names:
-            self.screen.type(name)
-            self.screen.keys("Tab")
-        self.pick(month, day, year)
-
     def pick(self, month=None, day=None, year=None):
         """Picks the date by typing into the lists, as a person does: from the month list, with
         Tab from one list to the next. A part left out is passed over."""
