@@ -178,9 +178,15 @@ private:
 class RealFileDialogs final : public FileDialogs {
 public:
     QString saveFileName(const SaveRequest& request) override {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.caption,
-                                            QDir(request.folder).filePath(request.proposedName),
-                                            request.filters.join(QStringLiteral(";;")));
+        QFileDialog dialog(QApplication::activeWindow(), request.caption,
+                           QDir(request.folder).filePath(request.proposedName),
+                           request.filters.join(QStringLiteral(";;")));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Added before the dialog asks about an existing file, so that it asks about this one.
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
 };
 

@@ -34,6 +34,10 @@ void showMessage(const QString& text, MessageIcon icon, const QString& caption) 
     services().dialogs->message(text, icon, caption);
 }
 
+Answer ask(const QString& question) {
+    return services().dialogs->question(question, kApplicationTitle);
+}
+
 void openUrl(const QUrl& url) {
     services().urls->open(url);
 }

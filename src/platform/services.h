@@ -77,19 +77,21 @@ public:
     virtual void end() = 0;
 };
 
-/// What a save dialog is asked: its caption, the folder it opens in, the name it proposes and
-/// its file type filters.
+/// What a save dialog is asked: its caption, the folder it opens in, the name it proposes, its
+/// file type filters and the suffix it adds to a name typed without one.
 struct SaveRequest {
     QString caption;
     QString folder;
     QString proposedName;
     QStringList filters;
+    QString defaultSuffix;
 };
 
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    /// Modal; the chosen path, or an empty one when the user cancelled.
+    /// Modal; the chosen path, or an empty one when the user cancelled. The dialog asks before
+    /// it names a file that exists.
     virtual QString saveFileName(const SaveRequest& request) = 0;
 };
 
@@ -122,6 +124,8 @@ void install(const Services& replacement);
 /// Shorthands used across the program.
 void showMessage(const QString& text, MessageIcon icon = MessageIcon::Information,
                  const QString& caption = kApplicationTitle);
+/// A question with Yes and No, captioned with the application title.
+Answer ask(const QString& question);
 void openUrl(const QUrl& url);
 QString saveFileName(const SaveRequest& request);
 bool print(const std::function<void(QPagedPaintDevice&)>& paint);

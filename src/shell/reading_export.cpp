@@ -238,10 +238,17 @@ void saveReadingAs(const ReadingSheet& sheet, QWidget& window) {
     const platform::SaveRequest request{
         QStringLiteral("Save Reading"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        proposedFileName(sheet), saveFilters()};
+        proposedFileName(sheet), saveFilters(), QStringLiteral("pdf")};
     const QString typed = platform::saveFileName(request);
-    if (!typed.isEmpty())
-        saveReading(saveTarget(typed), sheet, window);
+    if (typed.isEmpty())
+        return;
+    const SaveTarget target = saveTarget(typed);
+    // The dialog asked about the name it was given; a name it never saw is asked about here.
+    if (target.path != typed && QFileInfo::exists(target.path) &&
+        platform::ask(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                          .arg(QDir::toNativeSeparators(target.path))) != platform::Answer::Yes)
+        return;
+    saveReading(target, sheet, window);
 }
 
 void printReading(const ReadingSheet& sheet) {

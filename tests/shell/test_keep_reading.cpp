@@ -123,27 +123,34 @@ private Q_SLOTS:
 
     void copyKeys_data() {
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<bool>("select");
+        QTest::addColumn<QString>("selected"); // the box whose text is selected first, if any
 
-        QTest::newRow("on Back") << u"cmdBack"_s << false;
-        QTest::newRow("in a box, nothing selected") << u"txtSunSignNegativeTraits"_s << false;
-        QTest::newRow("in a box with a selection") << u"txtSunSignDesignStyleDesc"_s << true;
+        const QString design = u"txtSunSignDesignStyleDesc"_s;
+        QTest::newRow("on Back") << u"cmdBack"_s << QString();
+        QTest::newRow("in a box, nothing selected") << u"txtSunSignNegativeTraits"_s << QString();
+        QTest::newRow("in a box with a selection") << design << design;
+        QTest::newRow("on Back, a selection left in a box") << u"cmdBack"_s << design;
     }
 
     void copyKeys() {
         QFETCH(QString, focus);
-        QFETCH(bool, select);
+        QFETCH(QString, selected);
 
         QWidget* result = shownReading();
         QVERIFY(result);
-        QWidget* target = testsupport::child(result, focus);
-        target->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(QApplication::focusWidget(), target);
-        if (select)
-            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        for (const QString& name : {selected, focus}) {
+            if (name.isEmpty())
+                continue;
+            QWidget* target = testsupport::child(result, name);
+            target->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(QApplication::focusWidget(), target);
+            if (name == selected)
+                QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        }
+        QWidget* target = QApplication::focusWidget();
         QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
 
-        if (select)
+        if (selected == focus)
             QCOMPARE(clipboard(), qobject_cast<QPlainTextEdit*>(target)->toPlainText());
         else
             expectWholeReading(clipboard());
@@ -153,16 +160,19 @@ private Q_SLOTS:
     void saveKeys_data() {
         QTest::addColumn<QString>("typed");   // empty: the dialog is cancelled
         QTest::addColumn<QString>("written"); // empty: nothing is written
-        QTest::addColumn<QByteArray>("head"); // how the file begins
+        QTest::addColumn<QByteArray>("head"); // how the file begins; "old": kept as it was
 
         const QByteArray pdf("%PDF-");
         const QByteArray png("\x89PNG");
+        const QByteArray old("old");
         QTest::newRow("pdf") << u"r.pdf"_s << u"r.pdf"_s << pdf;
         QTest::newRow("png") << u"r.png"_s << u"r.png"_s << png;
         QTest::newRow("txt") << u"r.txt"_s << u"r.txt"_s << QByteArray();
         QTest::newRow("in capitals") << u"R.PNG"_s << u"R.PNG"_s << png;
         QTest::newRow("no extension") << u"r"_s << u"r.pdf"_s << pdf;
         QTest::newRow("another extension") << u"r.doc"_s << u"r.doc.pdf"_s << pdf;
+        // The dialog asked about "r.doc"; "r.doc.pdf" is asked about, and No keeps it.
+        QTest::newRow("replaces a file unasked") << u"r.doc"_s << u"r.doc.pdf"_s << old;
         QTest::newRow("cancelled") << QString() << QString() << QByteArray();
         QTest::newRow("cannot be written") << u"/proc/x.pdf"_s << QString() << QByteArray();
     }
@@ -177,6 +187,11 @@ private Q_SLOTS:
         QTemporaryDir folder;
         if (!typed.isEmpty())
             m_fakes.files.answers = {QDir(folder.path()).filePath(typed)};
+        const bool existing = head == "old";
+        if (existing) {
+            QFile file(folder.filePath(written));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(head) == head.size());
+        }
         QTest::keyClick(result, Qt::Key_S, Qt::ControlModifier);
 
         QCOMPARE(m_fakes.files.asked.size(), std::size_t{1});
@@ -186,11 +201,14 @@ private Q_SLOTS:
         QCOMPARE(asked.proposedName, u"Capricorn reading - ANNA SMITH.pdf"_s);
         QCOMPARE(asked.filters, (QStringList{u"PDF document (*.pdf)"_s, u"PNG picture (*.png)"_s,
                                              u"Plain text (*.txt)"_s}));
+        QCOMPARE(asked.defaultSuffix, u"pdf"_s);
         // Only an error box tells of a failure; the window stays as it was.
         const bool failed = typed.startsWith(u'/');
-        QCOMPARE(m_fakes.dialogs.shown.size(), std::size_t{failed ? 1U : 0U});
+        QCOMPARE(m_fakes.dialogs.shown.size(), std::size_t{failed || existing ? 1U : 0U});
         if (failed)
             QVERIFY(m_fakes.dialogs.shown.front().text.contains(u'"' + typed + u'"'));
+        if (existing)
+            QVERIFY(m_fakes.dialogs.shown.front().question);
         QCOMPARE(visibleWindows(), QStringList{kResult});
         QCOMPARE(textOf(result, u"lblSunSign"_s), u"Capricorn"_s);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
