@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -23,7 +24,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum class Route { Keys, ContextMenu, MiddleClick, Drop };
-enum class Contents { Empty, ImageOnly, HtmlOnly, LargeText };
+enum class Contents { Empty, ImageOnly, HtmlOnly, LargeText, OverSelectionInFullBox };
 
 constexpr qsizetype kLarge = qsizetype{10} * 1024 * 1024;
 
@@ -35,6 +36,8 @@ QMimeData* make(Contents contents) {
         data->setHtml(u"<b>BOLD</b>"_s);
     else if (contents == Contents::LargeText)
         data->setText(QString(kLarge, u'a'));
+    else if (contents == Contents::OverSelectionInFullBox)
+        data->setText(u"XYZ"_s);
     return data;
 }
 
@@ -106,6 +109,12 @@ private Q_SLOTS:
                             << route << content;
                     }
                 }
+                // The refer-a-friend boxes hold at most what a request carries.
+                if (window == &forms::frmNagScreen2())
+                    QTest::addRow("%s context menu over a selection in a full box",
+                                  control.name.data())
+                        << forms::toQString(window->name) << forms::toQString(control.name)
+                        << Route::ContextMenu << Contents::OverSelectionInFullBox;
             }
         }
     }
@@ -119,7 +128,16 @@ private Q_SLOTS:
         testsupport::settle();
         QWidget* box = testsupport::child(shell::loadedWindow(window), boxName);
         box->setFocus();
-        forms::setControlText(box, QString());
+        const bool full = contents == Contents::OverSelectionInFullBox;
+        forms::setControlText(box, full ? QString(1400, u'a') : QString());
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(box); lines && full) {
+            QTextCursor cursor = lines->textCursor();
+            cursor.movePosition(QTextCursor::End);
+            cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 3);
+            lines->setTextCursor(cursor);
+        } else if (auto* line = qobject_cast<QLineEdit*>(box); line && full) {
+            line->setSelection(1397, 3);
+        }
         const std::unique_ptr<QMimeData> dragged(make(contents));
         QGuiApplication::clipboard()->setMimeData(make(contents));
 
@@ -140,8 +158,9 @@ private Q_SLOTS:
         }
         testsupport::settle();
 
-        const QString expected =
-            contents == Contents::LargeText ? largeTextTaken(boxName, route) : QString();
+        const QString expected = contents == Contents::LargeText ? largeTextTaken(boxName, route)
+                                 : full                          ? QString(1397, u'a') + u"XYZ"_s
+                                                                 : QString();
         QCOMPARE(forms::controlText(box), expected);
     }
 };

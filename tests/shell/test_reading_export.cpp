@@ -100,16 +100,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("pageSize");
-        QTest::addColumn<bool>("tooLong"); // traits longer than a page
+        QTest::addColumn<QString>("longer"); // "traits": far longer than a page; "name": a little
 
         for (const reading::SignProfile& p : reading::catalogue()) {
             const QString sign = forms::toQString(p.name);
             QTest::addRow("%s, A4", qPrintable(sign))
-                << sign << QLocale(u"en_GB"_s) << u"(A4)"_s << false;
+                << sign << QLocale(u"en_GB"_s) << u"(A4)"_s << QString();
             QTest::addRow("%s, Letter", qPrintable(sign))
-                << sign << QLocale(u"en_US"_s) << u"(letter)"_s << false;
+                << sign << QLocale(u"en_US"_s) << u"(letter)"_s << QString();
         }
-        QTest::newRow("longer than a page") << u"Leo"_s << QLocale(u"en_GB"_s) << u"(A4)"_s << true;
+        const QLocale a4(u"en_GB"_s);
+        QTest::newRow("far longer than a page") << u"Leo"_s << a4 << u"(A4)"_s << u"traits"_s;
+        QTest::newRow("a little longer than a page") << u"Leo"_s << a4 << u"(A4)"_s << u"name"_s;
     }
 
     // One page of the locale's size holds the whole reading as text, even one too long for it,
@@ -118,16 +120,19 @@ private Q_SLOTS:
         QFETCH(QString, sign);
         QFETCH(QLocale, locale);
         QFETCH(QString, pageSize);
-        QFETCH(bool, tooLong);
+        QFETCH(QString, longer);
 
         QLocale::setDefault(locale);
         const QString path = m_folder.filePath(u"reading.pdf"_s);
         reading::SignProfile profile = *reading::lookUpProfile(sign.toStdString());
         const std::string traits =
             QString(u"Lorem ipsum "_s.repeated(3000) + u"LAST"_s).toStdString();
-        if (tooLong)
+        if (longer == u"traits")
             profile.positiveTraits = traits;
-        const ReadingSheet sheet = sheetFor(profile);
+        ReadingSheet sheet = sheetFor(profile);
+        // About a third of a page of name: the reading runs onto a second page.
+        if (longer == u"name")
+            sheet.details.firstName = u"ANNA "_s.repeated(300).toStdU16String() + u"LAST";
         QVERIFY(shell::saveReading({path, shell::FileFormat::Pdf}, sheet, m_window));
         QCOMPARE(testsupport::pdfInfo(path, u"Pages"_s).toInt(), 1);
         QVERIFY2(testsupport::pdfInfo(path, u"Page size"_s).endsWith(pageSize),
