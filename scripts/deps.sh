@@ -20,8 +20,11 @@ ensure_packages() {
     "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 }
 
-# What building and running the program needs.
+# What building and running the program needs: Qt's translation tools come in two packages
+# (qt6-tools-dev has their CMake package, qt6-l10n-tools the tools), Qt's own translations in a
+# third, and gettext merges the desktop entry's.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
                 fonts-dejavu-core fonts-liberation2)
 # What the tests need besides: a virtual display, a window manager, input and
 # accessibility tools, and the packaging and style checkers.

@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStyle>
 
+#include "app/translations.h"
 #include "forms/shared_pictures.h"
 #include "forms/style.h"
 #include "outreach/frm_nag_screen2.h"
@@ -18,6 +20,14 @@
 #include "shell/window_manager.h"
 
 namespace app {
+
+namespace {
+
+struct Startup {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
+
+} // namespace
 
 void prepareApplication() {
     // One look on every desktop: the designs set their own colours on a plain style.
@@ -34,7 +44,7 @@ void prepareApplication() {
 bool startUp() {
     platform::Services& services = platform::services();
     if (!services.instanceLock->tryAcquire()) {
-        platform::showMessage(QStringLiteral("Application is already running"));
+        platform::showMessage(Startup::tr("Application is already running"));
         modHelp::UnloadAllAndEnd();
         return false;
     }
@@ -48,11 +58,16 @@ bool startUp() {
 int run(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("KV Dwellstar needs a graphical desktop, but no display is available.\n",
+        const QCoreApplication core(argc, argv);
+        useLanguage();
+        std::fputs(qPrintable(Startup::tr("KV Dwellstar needs a graphical desktop, but no display "
+                                          "is available.") +
+                              QLatin1Char('\n')),
                    stderr);
         return 1;
     }
     QApplication application(argc, argv);
+    useLanguage();
     platform::addEndHook([] { platform::services().instanceLock->release(); });
     prepareApplication();
     if (!startUp())

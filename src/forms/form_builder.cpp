@@ -24,6 +24,7 @@
 #include "forms/control_properties.h"
 #include "forms/drawn_controls.h"
 #include "forms/fonts.h"
+#include "forms/language.h"
 #include "forms/picture_lists.h"
 #include "forms/shared_pictures.h"
 #include "forms/style.h"
@@ -158,18 +159,18 @@ private:
         bar.setObjectName(QStringLiteral("menuBar"));
         for (const MenuItemDefinition& item : m_def.menu) {
             if (item.children.empty()) {
-                QAction* action = bar.addAction(toQString(item.caption));
+                QAction* action = bar.addAction(designText(item.caption));
                 action->setObjectName(toQString(item.name));
                 action->setEnabled(item.enabled);
                 continue;
             }
-            QMenu* menu = bar.addMenu(toQString(item.caption));
+            QMenu* menu = bar.addMenu(designText(item.caption));
             menu->setObjectName(toQString(item.name));
             menu->menuAction()->setObjectName(toQString(item.name));
             menu->menuAction()->setEnabled(item.enabled);
             for (const MenuItemDefinition& child : item.children) {
                 QAction* action = child.caption == "-" ? menu->addSeparator()
-                                                       : menu->addAction(toQString(child.caption));
+                                                       : menu->addAction(designText(child.caption));
                 action->setObjectName(toQString(child.name));
                 action->setEnabled(child.enabled);
             }
@@ -197,9 +198,9 @@ private:
         if (control.pointer != Pointer::Default)
             widget->setCursor(handCursor(control.pointer));
         if (!control.accessibleName.empty())
-            widget->setAccessibleName(toQString(control.accessibleName));
+            widget->setAccessibleName(designText(control.accessibleName));
         if (!control.accessibleDescription.empty())
-            widget->setAccessibleDescription(toQString(control.accessibleDescription));
+            widget->setAccessibleDescription(designText(control.accessibleDescription));
         widget->setFocusPolicy(takesFocus(control.kind) && control.tabStop ? Qt::StrongFocus
                                                                            : Qt::NoFocus);
         if (control.kind != ControlKind::Line)
@@ -217,7 +218,7 @@ private:
     }
 
     QWidget* createWidget(const ControlDefinition& control, QWidget* parent) {
-        const QString caption = toQString(control.caption);
+        const QString caption = designText(control.caption);
         switch (control.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(parent);

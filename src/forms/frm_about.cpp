@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QtGlobal>
+
 #include "forms/design_style.h"
 #include "forms/form_model.h"
 
@@ -23,31 +25,36 @@ constexpr ControlDefinition aboutLink(ControlDefinition control) {
     return control;
 }
 
+// How translators see lblHomePage: the site's address, fixed at build time, stands as %1 (see
+// designText).
+[[maybe_unused]] constexpr const char* kHomePageForTranslators =
+    QT_TRANSLATE_NOOP("Design", "Click here to visit %1");
+
 // clang-format off
 constexpr ControlDefinition kControls[] = {
     {.name = "Picture1", .kind = ControlKind::PictureBox, .geometry = {120, 120, 480, 480},
      .backColor = systemColor(SystemColor::Window), .autoSize = true, .tabIndex = 6,
      .picture = ":/pictures/app_icon.png", .tabStop = false},
     {.name = "cmdOK", .kind = ControlKind::Button, .geometry = {5400, 3360, 1260, 345},
-     .caption = "OK", .font = FontSpec{.face = kMsSansSerif, .bold = true},
+     .caption = QT_TRANSLATE_NOOP("Design", "OK"), .font = FontSpec{.face = kMsSansSerif, .bold = true},
      .backColor = kFace, .tabIndex = 0, .defaultButton = true, .cancelButton = true,
      .style = ButtonStyle::Graphical},
     {.name = "Line1", .index = 2, .kind = ControlKind::Line, .geometry = {-60, 3240, 6840, 3240},
      .foreColor = kFace, .lineWidth = 2},
     {.name = "Label1", .kind = ControlKind::Label, .geometry = {360, 840, 6375, 795},
-     .caption = "KV Dwellstar tells you about the home design preferences of the different "
+     .caption = QT_TRANSLATE_NOOP("Design", "KV Dwellstar tells you about the home design preferences of the different "
                 "zodiac signs. Get tips to know your dear one's favorite colors and design "
-                "styles. Gift the perfect home and interiors with the help of this software.",
+                "styles. Gift the perfect home and interiors with the help of this software."),
      .font = kVerdanaPlain, .foreColor = kFace, .transparent = true, .tabIndex = 5},
     {.name = "Label2", .kind = ControlKind::Label, .geometry = {840, 240, 2490, 240},
      .caption = DWELLSTAR_CAPTION,
      .font = FontSpec{.face = kVerdana, .pointSize = 9.75, .bold = true}, .foreColor = kFace,
      .transparent = true, .autoSize = true, .tabIndex = 4},
     aboutLink({.name = "lblCoBrand", .geometry = {4320, 2880, 2355, 195},
-               .caption = "Click here for more details.", .tabIndex = 3}),
+               .caption = QT_TRANSLATE_NOOP("Design", "Click here for more details."), .tabIndex = 3}),
     {.name = "Label3", .kind = ControlKind::Label, .geometry = {360, 2280, 6255, 615},
-     .caption = "Home Business Opportunity. Start your own Internet business and make money "
-                "online. Get this software fully branded for your website.",
+     .caption = QT_TRANSLATE_NOOP("Design", "Home Business Opportunity. Start your own Internet business and make money "
+                "online. Get this software fully branded for your website."),
      .font = kVerdanaBold, .foreColor = kFace, .transparent = true, .tabIndex = 2},
     aboutLink({.name = "lblHomePage", .geometry = {2640, 1920, 4050, 195},
                .caption = "Click here to visit " DWELLSTAR_MAIN_HOST, .tabIndex = 1}),

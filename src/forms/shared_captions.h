@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include <QtGlobal>
+
 #include "site_config.h"
 
 // Captions that both main windows show.
@@ -13,13 +15,21 @@ inline constexpr std::string_view kBannerCaption =
     "Velmora is the most popular online discussion community of its kind. "
     "It is the best resource on the occult. Visit " DWELLSTAR_MAIN_HOST " now!";
 
-inline constexpr std::string_view kCoBrandCaption =
+// How translators see the banner: the community site's address, fixed at build time, stands
+// as %1 (see designText).
+[[maybe_unused]] inline constexpr const char* kBannerForTranslators = QT_TRANSLATE_NOOP(
+    "Design", "Velmora is the most popular online discussion community of its kind. It is the "
+              "best resource on the occult. Visit %1 now!");
+
+inline constexpr std::string_view kCoBrandCaption = QT_TRANSLATE_NOOP(
+    "Design",
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.";
+    "co-branding.");
 
-inline constexpr std::string_view kFullBrandCaption =
+inline constexpr std::string_view kFullBrandCaption = QT_TRANSLATE_NOOP(
+    "Design",
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website. Click here for more details.";
+    "this software fully branded for your website. Click here for more details.");
 
 } // namespace forms

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +27,10 @@
 namespace outreach::frmNagScreen2 {
 
 namespace {
+
+struct ExitWindow {
+    Q_DECLARE_TR_FUNCTIONS(ExitWindow)
+};
 
 struct Controls {
     std::array<QWidget*, 5> boxes{}; ///< in the order of the referral fields
@@ -122,7 +127,7 @@ void attachSpaceFilter(QWidget* box) {
     shell::onEvent(box, QEvent::KeyPress, [box](QEvent* event) {
         if (static_cast<QKeyEvent*>(event)->text() != QStringLiteral(" "))
             return false;
-        error(QStringLiteral("Email Address Cannot Contain Space"));
+        error(ExitWindow::tr("Email Address Cannot Contain Space"));
         box->setFocus(Qt::OtherFocusReason);
         return true;
     });
@@ -130,26 +135,27 @@ void attachSpaceFilter(QWidget* box) {
 
 } // namespace
 
-const std::array<QString, 4>& appealTexts() {
-    static const std::array<QString, 4> texts = {{
-        QStringLiteral("Our family of free programs can only be created and kept up with your "
-                       "support. The best way to support us is to visit " DWELLSTAR_MAIN_HOST
-                       " regularly and take part in the discussions and other activities on its "
-                       "board."),
-        QStringLiteral("Please visit " DWELLSTAR_MAIN_HOST
-                       " regularly and support it by taking part in its discussions and other "
-                       "activities. We cannot support and maintain these programs unless our "
-                       "users visit the site regularly."),
-        QStringLiteral(DWELLSTAR_MAIN_HOST
-                       " is a free online discussion forum on astrology, tarot, numerology and "
+std::array<QString, 4> appealTexts() {
+    const QString site = QStringLiteral(DWELLSTAR_MAIN_HOST);
+    //: %1 is the community site's address.
+    return {{
+        ExitWindow::tr("Our family of free programs can only be created and kept up with your "
+                       "support. The best way to support us is to visit %1 regularly and take "
+                       "part in the discussions and other activities on its board.")
+            .arg(site),
+        ExitWindow::tr("Please visit %1 regularly and support it by taking part in its "
+                       "discussions and other activities. We cannot support and maintain these "
+                       "programs unless our users visit the site regularly.")
+            .arg(site),
+        ExitWindow::tr("%1 is a free online discussion forum on astrology, tarot, numerology and "
                        "the occult. To help us develop and maintain this program, please visit "
-                       "it regularly."),
-        QStringLiteral(DWELLSTAR_MAIN_HOST
-                       " needs your help. Visiting it regularly and taking part in its "
+                       "it regularly.")
+            .arg(site),
+        ExitWindow::tr("%1 needs your help. Visiting it regularly and taking part in its "
                        "discussions and activities helps us maintain it and develop more "
-                       "programs like this one."),
+                       "programs like this one.")
+            .arg(site),
     }};
-    return texts;
 }
 
 int appealIndex(double r) {
@@ -206,14 +212,14 @@ void cmdSubmit_Click() {
     });
 
     if (details.SenderEmail == details.FriendEmail) {
-        error(QStringLiteral("Please Enter Distinct Email Addresses"));
+        error(ExitWindow::tr("Please Enter Distinct Email Addresses"));
         return;
     }
     const auto proper = [&](QChar mark) {
         return details.SenderEmail.contains(mark) && details.FriendEmail.contains(mark);
     };
     if (!proper(QLatin1Char('@')) || !proper(QLatin1Char('.'))) {
-        error(QStringLiteral("Please Enter Proper Email Address"));
+        error(ExitWindow::tr("Please Enter Proper Email Address"));
         return;
     }
     modTellAFriend::SubmitReferral();

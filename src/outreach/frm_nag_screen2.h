@@ -10,8 +10,8 @@
 
 namespace outreach::frmNagScreen2 {
 
-/// The four appeals, one of which the window shows.
-const std::array<QString, 4>& appealTexts();
+/// The four appeals, one of which the window shows, in the user's language.
+std::array<QString, 4> appealTexts();
 
 /// Which appeal a generator value picks: 0 to 3, even for values that round up to 1.
 int appealIndex(double r);

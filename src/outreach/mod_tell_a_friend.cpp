@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "outreach/mod_tell_a_friend.h"
 
+#include <QCoreApplication>
+
+#include "forms/language.h"
 #include "forms/text_box.h"
 #include "platform/services.h"
 #include "site_config.h"
@@ -10,6 +13,10 @@ namespace modTellAFriend {
 Referral ReferralDetails;
 
 namespace {
+
+struct ExitWindow {
+    Q_DECLARE_TR_FUNCTIONS(ExitWindow)
+};
 
 void error(const QString& message) {
     platform::showMessage(message, platform::MessageIcon::Error);
@@ -25,21 +32,26 @@ QString encoded(const QString& value) {
 
 } // namespace
 
-const std::array<ReferralField, 5>& ReferralFields() {
-    static const std::array<ReferralField, 5> fields = {{
-        {&Referral::SenderName, QStringLiteral("txtName"), QStringLiteral("Your Name"),
-         QStringLiteral("Please Enter Your Name"), false},
-        {&Referral::SenderEmail, QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
-         QStringLiteral("Please Enter Your Email"), true},
-        {&Referral::MessageText, QStringLiteral("txtMessage"), QStringLiteral("Your Message"),
-         QStringLiteral("Please Enter Your Message"), false},
-        {&Referral::FriendName, QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
-         QStringLiteral("Please Enter Your Friend's Name"), false},
+std::array<ReferralField, 5> ReferralFields() {
+    // The placeholders are the boxes' designed texts, translated as the designs are.
+    const auto placeholder = [](const char* text) { return forms::designText(text); };
+    return {{
+        {&Referral::SenderName, QStringLiteral("txtName"),
+         placeholder(QT_TRANSLATE_NOOP("Design", "Your Name")),
+         ExitWindow::tr("Please Enter Your Name"), false},
+        {&Referral::SenderEmail, QStringLiteral("txtEmail"),
+         placeholder(QT_TRANSLATE_NOOP("Design", "Your Email Address")),
+         ExitWindow::tr("Please Enter Your Email"), true},
+        {&Referral::MessageText, QStringLiteral("txtMessage"),
+         placeholder(QT_TRANSLATE_NOOP("Design", "Your Message")),
+         ExitWindow::tr("Please Enter Your Message"), false},
+        {&Referral::FriendName, QStringLiteral("txtFriendName"),
+         placeholder(QT_TRANSLATE_NOOP("Design", "Friend's Name")),
+         ExitWindow::tr("Please Enter Your Friend's Name"), false},
         {&Referral::FriendEmail, QStringLiteral("txtFriendEmail"),
-         QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email"), true},
+         placeholder(QT_TRANSLATE_NOOP("Design", "Friend's Email Address")),
+         ExitWindow::tr("Please Enter Your Friend's Email"), true},
     }};
-    return fields;
 }
 
 QString ReferralEndpoint() {

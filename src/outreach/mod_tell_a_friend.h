@@ -40,8 +40,8 @@ struct ReferralField {
     bool refusesSpace; ///< the e-mail boxes
 };
 
-/// The form's boxes in the order they are checked.
-const std::array<ReferralField, 5>& ReferralFields();
+/// The form's boxes in the order they are checked, in the user's language.
+std::array<ReferralField, 5> ReferralFields();
 
 /// The endpoint on the community site that receives referrals.
 QString ReferralEndpoint();

@@ -56,6 +56,12 @@ ReminderStep decideReminder(const QString& storedText, QDate today) {
     return days >= -kSilentDays && days <= kSilentDays ? ReminderStep::Silent : ReminderStep::Ask;
 }
 
+QString reminderQuestion() {
+    return QCoreApplication::translate("UpdateReminder",
+                                       "There maybe an update to this software available\rDo "
+                                       "you want to check for an update?");
+}
+
 QString settingsApplicationName() {
     const QString path = QCoreApplication::applicationFilePath();
     const QString name = QFileInfo(path).completeBaseName();
@@ -88,7 +94,7 @@ void RunUpdateReminder() {
         break;
     }
     const platform::Answer answer =
-        services.dialogs->question(outreach::kReminderQuestion, platform::kApplicationTitle);
+        services.dialogs->question(outreach::reminderQuestion(), platform::kApplicationTitle);
     rememberToday();
     if (answer == platform::Answer::Yes)
         OpenDownloadPage();

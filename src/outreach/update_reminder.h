@@ -30,9 +30,9 @@ ReminderStep decideReminder(const QString& storedText, QDate today);
 
 inline const QString kReminderSection = QStringLiteral("Settings");
 inline const QString kReminderKey = QStringLiteral("Duration");
-inline const QString kReminderQuestion =
-    QStringLiteral("There maybe an update to this software available\rDo you want to check for an "
-                   "update?");
+/// The reminder's question, in the user's language; its two sentences split by a carriage
+/// return.
+QString reminderQuestion();
 
 /// The settings application name: the executable's file name without extension.
 QString settingsApplicationName();

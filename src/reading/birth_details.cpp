@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reading/birth_details.h"
 
+#include "reading/translatable.h"
+
 namespace reading {
 
 namespace {
@@ -46,19 +48,26 @@ bool isLeapYear(std::int32_t year) {
 
 std::optional<RuleBreak> checkBirthDetails(const BirthDetails& d) {
     if (d.firstName.empty())
-        return RuleBreak{1, "Please Enter Your First Name", FocusTarget::FirstName};
+        return RuleBreak{1, READING_TR_NOOP("Reading", "Please Enter Your First Name"),
+                         FocusTarget::FirstName};
     if (d.lastName.empty())
-        return RuleBreak{2, "Please Enter Your Last Name", FocusTarget::LastName};
+        return RuleBreak{2, READING_TR_NOOP("Reading", "Please Enter Your Last Name"),
+                         FocusTarget::LastName};
     if (d.dayText.empty())
-        return RuleBreak{3, "Please Specify Your Birth Date", FocusTarget::Date};
+        return RuleBreak{3, READING_TR_NOOP("Reading", "Please Specify Your Birth Date"),
+                         FocusTarget::Date};
     if (d.monthText.empty())
-        return RuleBreak{4, "Please Specify Your Birth Month", FocusTarget::Month};
+        return RuleBreak{4, READING_TR_NOOP("Reading", "Please Specify Your Birth Month"),
+                         FocusTarget::Month};
     if (d.yearText.empty())
-        return RuleBreak{5, "Please Specify Your Birth Year", FocusTarget::Year};
+        return RuleBreak{5, READING_TR_NOOP("Reading", "Please Specify Your Birth Year"),
+                         FocusTarget::Year};
     if (breaksFebruaryRule(d))
-        return RuleBreak{6, "Please Enter Correct Date Or Month!", FocusTarget::None};
+        return RuleBreak{6, READING_TR_NOOP("Reading", "Please Enter Correct Date Or Month!"),
+                         FocusTarget::None};
     if (breaksThirtyDayRule(d))
-        return RuleBreak{7, "Please Enter Correct Date Or Month !", FocusTarget::None};
+        return RuleBreak{7, READING_TR_NOOP("Reading", "Please Enter Correct Date Or Month !"),
+                         FocusTarget::None};
     return std::nullopt;
 }
 
@@ -70,6 +79,18 @@ NameKeyVerdict filterNameKey(char16_t code) {
     if (code == 8 || code == 13 || code == 32)
         return {code, false};
     return {0, true};
+}
+
+std::optional<std::u16string> typedName(std::u16string_view text) {
+    std::u16string name;
+    for (const char16_t code : text) {
+        const NameKeyVerdict verdict = filterNameKey(code);
+        // Backspace and Enter pass the filter but put nothing into a box.
+        if (verdict.showRefusal || verdict.code == 8 || verdict.code == 13)
+            return std::nullopt;
+        name += verdict.code;
+    }
+    return name;
 }
 
 } // namespace reading

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "reading/translatable.h"
+
 namespace reading {
 
 /// The entries of the input window, read afresh for every reading.
@@ -21,6 +23,10 @@ struct BirthDetails {
     std::u16string monthText;
     std::u16string yearText;
 };
+
+/// The first and last entries of the year list.
+inline constexpr std::int32_t kFirstListYear = 1900;
+inline constexpr std::int32_t kLastListYear = 2050;
 
 /// The month list's entries, January first.
 inline constexpr std::array<std::string_view, 12> kMonthNames = {
@@ -44,7 +50,10 @@ std::optional<RuleBreak> checkBirthDetails(const BirthDetails& details);
 
 bool isLeapYear(std::int32_t year);
 
-inline constexpr std::string_view kOnlyAlphabetMessage = "Please Enter Only Alphabet";
+//: Shown when a name box refuses a character: say which ones it takes (the letters A to Z,
+//: small ones become capitals, and blanks).
+inline constexpr std::string_view kOnlyAlphabetMessage =
+    READING_TR_NOOP("Reading", "Please Enter Only Alphabet");
 
 struct NameKeyVerdict {
     char16_t code = 0; ///< the code to let through; 0 swallows the key
@@ -53,5 +62,9 @@ struct NameKeyVerdict {
 
 /// The shared key filter of the three name boxes.
 NameKeyVerdict filterNameKey(char16_t code);
+
+/// A name as the name boxes take it typed, key by key: small letters become capitals. Nothing
+/// when it holds a character that the boxes refuse, or one that is no letter or blank.
+std::optional<std::u16string> typedName(std::u16string_view text);
 
 } // namespace reading

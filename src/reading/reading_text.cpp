@@ -45,18 +45,41 @@ void addLine(std::string& text, std::string_view line) {
     text += '\n';
 }
 
-void addProfile(std::string& text, const SignProfile& profile) {
+std::string say(const Wording& wording, std::string_view text) {
+    return wording.text ? wording.text(text) : std::string(text);
+}
+
+/// The pattern with "%1" and "%2" replaced by the values.
+std::string filled(std::string pattern, std::string_view first, std::string_view second = {}) {
+    for (const auto& [marker, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
+        // Past each value put in, so that a "%2" inside the first value stays as it is.
+        for (auto at = pattern.find(marker); at != std::string::npos;
+             at = pattern.find(marker, at + value.size()))
+            pattern.replace(at, 2, value);
+    }
+    return pattern;
+}
+
+constexpr std::string_view kPreferredColors = READING_TR_NOOP("Reading", "Preferred Colors");
+constexpr std::string_view kRulingPlanet = READING_TR_NOOP("Reading", "Ruling Planet");
+
+//: A heading and its value on one line of a reading kept as text ("Element: Fire").
+constexpr std::string_view kHeadedLine = READING_TR_NOOP("Reading", "%1: %2");
+
+void addProfile(std::string& text, const SignProfile& profile, const Wording& wording) {
     text += '\n';
-    for (const auto& [heading, value] : attributes(profile)) {
-        text += heading;
-        text += ": ";
-        addLine(text, value);
-    }
-    for (const auto& [heading, body] : texts(profile)) {
+    const std::string headedLine = say(wording, kHeadedLine);
+    for (const Headed& attribute : attributes(profile, wording))
+        addLine(text, filled(headedLine, attribute.heading, attribute.text));
+    for (const Headed& body : texts(profile, wording)) {
         text += '\n';
-        addLine(text, heading);
-        addLine(text, body);
+        addLine(text, body.heading);
+        addLine(text, body.text);
     }
+}
+
+Headed headed(const Wording& wording, std::string_view heading, std::string text) {
+    return {heading, say(wording, heading), std::move(text)};
 }
 
 } // namespace
@@ -88,48 +111,58 @@ std::string fullName(const BirthDetails& details) {
     return name;
 }
 
-std::vector<std::string> personLines(const BirthDetails& details) {
+std::vector<std::string> personLines(const BirthDetails& details, const Wording& wording) {
     std::vector<std::string> lines;
     if (std::string name = fullName(details); !name.empty())
         lines.push_back(std::move(name));
-    if (const std::string born = birthDateText(details.day, details.month, details.year);
-        !born.empty())
-        lines.push_back("Born " + born);
+    const std::string born = wording.date ? wording.date(details.day, details.month, details.year)
+                                          : birthDateText(details.day, details.month, details.year);
+    if (!born.empty())
+        //: %1 is the birth date as the language writes it out, weekday included.
+        lines.push_back(filled(say(wording, READING_TR_NOOP("Reading", "Born %1")), born));
     return lines;
 }
 
-std::vector<Headed> attributes(const SignProfile& profile) {
-    return {{"Lucky Day", std::string(profile.luckyDay)},
-            {"Lucky Number", std::string(profile.luckyNumbers)},
-            {"Compatibility", std::string(profile.compatibility)},
-            {"Birthstone", std::string(profile.birthstone)},
-            {"Element", std::string(profile.element)},
-            {"Preferred Colors", std::string(profile.preferredColors)},
-            {"Ruling Planet", std::string(profile.rulingPlanet)}};
+std::vector<Headed> attributes(const SignProfile& profile, const Wording& wording) {
+    const auto value = [&wording](std::string_view text) { return say(wording, text); };
+    return {
+        headed(wording, READING_TR_NOOP("Reading", "Lucky Day"), value(profile.luckyDay)),
+        headed(wording, READING_TR_NOOP("Reading", "Lucky Number"), value(profile.luckyNumbers)),
+        headed(wording, READING_TR_NOOP("Reading", "Compatibility"), value(profile.compatibility)),
+        headed(wording, READING_TR_NOOP("Reading", "Birthstone"), value(profile.birthstone)),
+        headed(wording, READING_TR_NOOP("Reading", "Element"), value(profile.element)),
+        headed(wording, kPreferredColors, value(profile.preferredColors)),
+        headed(wording, kRulingPlanet, value(profile.rulingPlanet))};
 }
 
-std::vector<Headed> texts(const SignProfile& profile) {
-    std::vector<Headed> result = {{"Positive Traits", std::string(profile.positiveTraits)},
-                                  {"Negative Traits", std::string(profile.negativeTraits)},
-                                  {"Design Style", designStyleText(profile, "\n")}};
+std::vector<Headed> texts(const SignProfile& profile, const Wording& wording) {
+    const auto value = [&wording](std::string_view text) { return say(wording, text); };
+    std::vector<Headed> result = {headed(wording, READING_TR_NOOP("Reading", "Positive Traits"),
+                                         value(profile.positiveTraits)),
+                                  headed(wording, READING_TR_NOOP("Reading", "Negative Traits"),
+                                         value(profile.negativeTraits)),
+                                  headed(wording, READING_TR_NOOP("Reading", "Design Style"),
+                                         designStyleText(profile, "\n", wording.text))};
     if (profile.colorText)
-        result.push_back({"Preferred Colors", std::string(profile.colorText->text)});
+        result.push_back(headed(wording, kPreferredColors, value(profile.colorText->text)));
     if (profile.planetText)
-        result.push_back({"Ruling Planet", std::string(profile.planetText->text)});
+        result.push_back(headed(wording, kRulingPlanet, value(profile.planetText->text)));
     return result;
 }
 
 std::string readingText(const Reading& reading, const BirthDetails& details,
-                        std::string_view signature) {
+                        std::string_view signature, const Wording& wording) {
     std::string text;
-    for (const std::string& line : personLines(details))
+    for (const std::string& line : personLines(details, wording))
         addLine(text, line);
     if (!reading.signName.empty()) {
-        text += "\nSun Sign: ";
-        addLine(text, reading.signName);
+        text += '\n';
+        addLine(text, filled(say(wording, kHeadedLine),
+                             say(wording, READING_TR_NOOP("Reading", "Sun Sign")),
+                             say(wording, reading.signName)));
     }
     if (reading.profile)
-        addProfile(text, *reading.profile);
+        addProfile(text, *reading.profile, wording);
     text += '\n';
     addLine(text, signature);
     return text;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "reading/translatable.h"
+
 namespace reading {
 
 /// One paragraph shared by several signs; signs sharing it point at the same object.
@@ -39,8 +41,10 @@ std::span<const SignProfile> catalogue();
 /// Exact, case-sensitive look-up by sign name; nullptr when no name is equal.
 const SignProfile* lookUpProfile(std::string_view name);
 
-/// The design lines joined by CR LF, ready for a multi-line text box, or by `separator`.
-std::string designStyleText(const SignProfile& profile, std::string_view separator = "\r\n");
+/// The design lines joined by CR LF, ready for a multi-line text box, or by `separator`; each
+/// line translated by `translate`, if given.
+std::string designStyleText(const SignProfile& profile, std::string_view separator = "\r\n",
+                            const Translate& translate = {});
 
 /// The seven colour texts and seven planet texts (for tests and tools).
 std::span<const SharedText* const> colorTexts();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reading/sun_sign.h"
 
+#include "reading/translatable.h"
+
 namespace reading {
 
 namespace {
@@ -27,9 +29,14 @@ constexpr std::array<Cusp, 12> kCusps = {{
     {SunSign::Sagittarius, 20, SunSign::Capricorn},
 }};
 
+// Also the catalogue's keys, so always looked up in English.
 constexpr std::array<std::string_view, 12> kNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    READING_TR_NOOP("Reading", "Aries"),       READING_TR_NOOP("Reading", "Taurus"),
+    READING_TR_NOOP("Reading", "Gemini"),      READING_TR_NOOP("Reading", "Cancer"),
+    READING_TR_NOOP("Reading", "Leo"),         READING_TR_NOOP("Reading", "Virgo"),
+    READING_TR_NOOP("Reading", "Libra"),       READING_TR_NOOP("Reading", "Scorpio"),
+    READING_TR_NOOP("Reading", "Sagittarius"), READING_TR_NOOP("Reading", "Capricorn"),
+    READING_TR_NOOP("Reading", "Aquarius"),    READING_TR_NOOP("Reading", "Pisces")};
 
 std::string_view g_currentSign;
 

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -18,30 +19,6 @@
 namespace shell::frmDisplay {
 
 namespace {
-
-Controls lookUp(QWidget& window) {
-    return {
-        .lblSunSign = need<QLabel>(window, QStringLiteral("lblSunSign")),
-        .lblSunSignElement = need<QLabel>(window, QStringLiteral("lblSunSignElement")),
-        .lblSunSignNumber = need<QLabel>(window, QStringLiteral("lblSunSignNumber")),
-        .lblSunSignDay = need<QLabel>(window, QStringLiteral("lblSunSignDay")),
-        .lblSunSignCompatibility = need<QLabel>(window, QStringLiteral("lblSunSignCompatibility")),
-        .lblSunSignBirthStone = need<QLabel>(window, QStringLiteral("lblSunSignBirthStone")),
-        .txtSunSignPositiveTraits =
-            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignPositiveTraits")),
-        .txtSunSignNegativeTraits =
-            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignNegativeTraits")),
-        .picSunSign = need<QLabel>(window, QStringLiteral("picSunSign")),
-        .lblPreferredColors = need<QLabel>(window, QStringLiteral("lblPreferredColors")),
-        .picColor = need<QLabel>(window, QStringLiteral("picColor")),
-        .txtSunSignColorDesc = need<QPlainTextEdit>(window, QStringLiteral("txtSunSignColorDesc")),
-        .lblRulingPlanet = need<QLabel>(window, QStringLiteral("lblRulingPlanet")),
-        .txtSunSignRulingPlanetsDesc =
-            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignRulingPlanetsDesc")),
-        .txtSunSignDesignStyleDesc =
-            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignDesignStyleDesc")),
-    };
-}
 
 struct Kept {
     reading::Reading shown;
@@ -80,10 +57,11 @@ void copyCommand() {
 QList<QAction*> addKeepCommands(QWidget& window) {
     const std::array<std::tuple<QString, QKeySequence::StandardKey, std::function<void()>>, 3>
         commands = {{
-            {QStringLiteral("Copy Reading"), QKeySequence::Copy, copyCommand},
-            {QStringLiteral("Save Reading As\u2026"), QKeySequence::Save,
+            {QCoreApplication::translate("ResultWindow", "Copy Reading"), QKeySequence::Copy,
+             copyCommand},
+            {QCoreApplication::translate("ResultWindow", "Save Reading As…"), QKeySequence::Save,
              [&window] { saveReadingAs(sheet(), window); }},
-            {QStringLiteral("Print Reading\u2026"), QKeySequence::Print,
+            {QCoreApplication::translate("ResultWindow", "Print Reading…"), QKeySequence::Print,
              [] { printReading(sheet()); }},
         }};
     QList<QAction*> actions;
@@ -126,6 +104,30 @@ void attachKeepCommands(QWidget& window) {
 }
 
 } // namespace
+
+Controls lookUp(QWidget& window) {
+    return {
+        .lblSunSign = need<QLabel>(window, QStringLiteral("lblSunSign")),
+        .lblSunSignElement = need<QLabel>(window, QStringLiteral("lblSunSignElement")),
+        .lblSunSignNumber = need<QLabel>(window, QStringLiteral("lblSunSignNumber")),
+        .lblSunSignDay = need<QLabel>(window, QStringLiteral("lblSunSignDay")),
+        .lblSunSignCompatibility = need<QLabel>(window, QStringLiteral("lblSunSignCompatibility")),
+        .lblSunSignBirthStone = need<QLabel>(window, QStringLiteral("lblSunSignBirthStone")),
+        .txtSunSignPositiveTraits =
+            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignPositiveTraits")),
+        .txtSunSignNegativeTraits =
+            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignNegativeTraits")),
+        .picSunSign = need<QLabel>(window, QStringLiteral("picSunSign")),
+        .lblPreferredColors = need<QLabel>(window, QStringLiteral("lblPreferredColors")),
+        .picColor = need<QLabel>(window, QStringLiteral("picColor")),
+        .txtSunSignColorDesc = need<QPlainTextEdit>(window, QStringLiteral("txtSunSignColorDesc")),
+        .lblRulingPlanet = need<QLabel>(window, QStringLiteral("lblRulingPlanet")),
+        .txtSunSignRulingPlanetsDesc =
+            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignRulingPlanetsDesc")),
+        .txtSunSignDesignStyleDesc =
+            need<QPlainTextEdit>(window, QStringLiteral("txtSunSignDesignStyleDesc")),
+    };
+}
 
 void keepReading(const reading::Reading& shown, const reading::BirthDetails& details) {
     kept() = {shown, details};

@@ -30,6 +30,8 @@ struct Controls {
     QPlainTextEdit* txtSunSignDesignStyleDesc = nullptr;
 };
 
+/// Those of a built result window.
+Controls lookUp(QWidget& window);
 /// Those of the loaded result window, which is loaded (hidden) first if it is not.
 const Controls& controls();
 

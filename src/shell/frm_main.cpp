@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
+#include "forms/language.h"
 #include "forms/units.h"
 #include "platform/services.h"
 #include "reading/birth_details.h"
@@ -57,9 +58,13 @@ void Form_Load(QWidget& /*window*/) {
     const Controls& c = controls();
     for (int day = 1; day <= 31; ++day)
         c.cboDate->addItem(QString::number(day));
-    for (const std::string_view month : reading::kMonthNames)
-        c.cboMonth->addItem(forms::toQString(month));
-    for (int year = 1900; year <= 2050; ++year)
+    const std::optional<QLocale>& translation = forms::translationLocale();
+    for (int month = 1; month <= 12; ++month) {
+        c.cboMonth->addItem(translation ? translation->standaloneMonthName(month)
+                                        : forms::toQString(reading::kMonthNames.at(
+                                              static_cast<std::size_t>(month - 1))));
+    }
+    for (int year = reading::kFirstListYear; year <= reading::kLastListYear; ++year)
         c.cboYear->addItem(QString::number(year));
     for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear})
         list->setCurrentIndex(0);

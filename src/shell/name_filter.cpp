@@ -17,13 +17,14 @@
 #include "platform/services.h"
 #include "reading/birth_details.h"
 #include "shell/event_hooks.h"
+#include "shell/reading_words.h"
 
 namespace shell {
 
 namespace {
 
 void refuse() {
-    platform::showMessage(forms::toQString(reading::kOnlyAlphabetMessage));
+    platform::showMessage(readingWord(reading::kOnlyAlphabetMessage));
 }
 
 /// Filters text that arrives without a key press (paste, drop, input methods).

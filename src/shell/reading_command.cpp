@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "shell/reading_command.h"
 
+#include <array>
+
+#include <QCoreApplication>
+
 #include "forms/control_access.h"
 #include "forms/units.h"
 #include "forms/picture_lists.h"
 #include "platform/services.h"
 #include "shell/frm_display.h"
 #include "shell/frm_main.h"
+#include "shell/reading_words.h"
 #include "shell/window_controls.h"
 #include "shell/window_manager.h"
 
@@ -14,27 +19,36 @@ namespace shell {
 
 namespace {
 
-QString fromStd(std::string_view text) {
-    return forms::toQString(text);
-}
-
+/// A value of the engine, in the user's language.
 void setText(QWidget* target, std::string_view value) {
-    forms::setControlText(target, fromStd(value));
+    forms::setControlText(target, readingWord(value));
 }
 
-/// A picture by position from one of the input window's lists; false if it has none there.
-bool setPicture(QLabel* target, const forms::PictureList* list, int position) {
-    const QPixmap picture = list->picture(position);
+/// A picture by position from one of the picture lists; false if the list has none there.
+bool setPicture(QLabel* target, const forms::PictureList& list, int position) {
+    const QPixmap picture = list.picture(position);
     if (picture.isNull())
         return false;
     forms::setControlPicture(target, picture);
     return true;
 }
 
+// The swatches' colours in list order, as a screen reader names them.
+constexpr std::array<const char*, 15> kSwatchColors = {
+    QT_TRANSLATE_NOOP("ResultWindow", "blue"),   QT_TRANSLATE_NOOP("ResultWindow", "coral"),
+    QT_TRANSLATE_NOOP("ResultWindow", "gold"),   QT_TRANSLATE_NOOP("ResultWindow", "green"),
+    QT_TRANSLATE_NOOP("ResultWindow", "indigo"), QT_TRANSLATE_NOOP("ResultWindow", "magenta"),
+    QT_TRANSLATE_NOOP("ResultWindow", "olive"),  QT_TRANSLATE_NOOP("ResultWindow", "orange"),
+    QT_TRANSLATE_NOOP("ResultWindow", "red"),    QT_TRANSLATE_NOOP("ResultWindow", "turquoise"),
+    QT_TRANSLATE_NOOP("ResultWindow", "violet"), QT_TRANSLATE_NOOP("ResultWindow", "yellow"),
+    QT_TRANSLATE_NOOP("ResultWindow", "pink"),   QT_TRANSLATE_NOOP("ResultWindow", "white"),
+    QT_TRANSLATE_NOOP("ResultWindow", "brown")};
+
 QString swatchName(int position) {
-    QString key = frmMain::controls().IMGColor->key(position);
-    key.remove(QStringLiteral(".jpg"));
-    return key.isEmpty() ? QStringLiteral("pink") : key;
+    const auto at = static_cast<std::size_t>(position - 1);
+    return at < kSwatchColors.size()
+               ? QCoreApplication::translate("ResultWindow", kSwatchColors.at(at))
+               : QString();
 }
 
 std::u16string entry(const QWidget* control) {
@@ -58,13 +72,12 @@ reading::BirthDetails readBirthDetails() {
     return details;
 }
 
-void applyReading(const reading::Reading& result) {
-    const frmDisplay::Controls& to = frmDisplay::controls();
+void applyReading(const reading::Reading& result, const frmDisplay::Controls& to,
+                  const forms::PictureList& signs, const forms::PictureList& colors) {
     setText(to.lblSunSign, result.signName);
     const reading::SignProfile* profile = result.profile;
     if (!profile)
         return;
-    const frmMain::Controls& lists = frmMain::controls();
     setText(to.lblSunSignElement, profile->element);
     setText(to.lblSunSignNumber, profile->luckyNumbers);
     setText(to.lblSunSignDay, profile->luckyDay);
@@ -72,18 +85,27 @@ void applyReading(const reading::Reading& result) {
     setText(to.lblSunSignBirthStone, profile->birthstone);
     setText(to.txtSunSignPositiveTraits, profile->positiveTraits);
     setText(to.txtSunSignNegativeTraits, profile->negativeTraits);
-    if (setPicture(to.picSunSign, lists.IMGSunsignList, profile->signPicture))
-        to.picSunSign->setAccessibleName(QStringLiteral("%1 emblem").arg(fromStd(profile->name)));
+    if (setPicture(to.picSunSign, signs, profile->signPicture))
+        to.picSunSign->setAccessibleName(QCoreApplication::translate("ResultWindow", "%1 emblem")
+                                             .arg(readingWord(profile->name)));
     setText(to.lblPreferredColors, profile->preferredColors);
-    if (setPicture(to.picColor, lists.IMGColor, profile->colorSwatch))
+    if (setPicture(to.picColor, colors, profile->colorSwatch))
         to.picColor->setAccessibleName(
-            QStringLiteral("%1 color swatch").arg(swatchName(profile->colorSwatch)));
+            QCoreApplication::translate("ResultWindow", "%1 color swatch")
+                .arg(swatchName(profile->colorSwatch)));
     if (profile->colorText)
         setText(to.txtSunSignColorDesc, profile->colorText->text);
     setText(to.lblRulingPlanet, profile->rulingPlanet);
     if (profile->planetText)
         setText(to.txtSunSignRulingPlanetsDesc, profile->planetText->text);
-    setText(to.txtSunSignDesignStyleDesc, reading::designStyleText(*profile));
+    forms::setControlText(
+        to.txtSunSignDesignStyleDesc,
+        QString::fromStdString(reading::designStyleText(*profile, "\r\n", userWording().text)));
+}
+
+void applyReading(const reading::Reading& result) {
+    const frmMain::Controls& lists = frmMain::controls();
+    applyReading(result, frmDisplay::controls(), *lists.IMGSunsignList, *lists.IMGColor);
 }
 
 void runReadingCommand() {
@@ -91,10 +113,11 @@ void runReadingCommand() {
     const reading::BirthDetails details = readBirthDetails();
     const reading::ReadingOutcome outcome = reading::produceReading(details);
     if (const auto* broken = std::get_if<reading::RuleBreak>(&outcome)) {
-        platform::showMessage(fromStd(broken->message));
+        platform::showMessage(readingWord(broken->message));
         const std::string_view target = reading::focusControlName(broken->focus);
         if (!target.empty())
-            need<QWidget>(*load(kInputWindow), fromStd(target))->setFocus(Qt::OtherFocusReason);
+            need<QWidget>(*load(kInputWindow), forms::toQString(target))
+                ->setFocus(Qt::OtherFocusReason);
         return;
     }
     applyReading(std::get<reading::Reading>(outcome));

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/picture_lists.h"
 #include "reading/reading.h"
+#include "shell/frm_display.h"
 
 namespace shell {
 
 /// The entries of the input window as they stand now.
 reading::BirthDetails readBirthDetails();
 
-/// Writes a reading into the result window, loading it hidden if needed. Each value stands
-/// alone: one that cannot be set is skipped.
+/// Writes a reading, in the user's language, into the controls of a result window, with its
+/// pictures from the two picture lists. Each value stands alone: one that cannot be set is
+/// skipped.
+void applyReading(const reading::Reading& result, const frmDisplay::Controls& to,
+                  const forms::PictureList& signs, const forms::PictureList& colors);
+/// The same into the result window, loading it hidden if needed, with the input window's lists.
 void applyReading(const reading::Reading& result);
 
 /// Checks the entries and either reports the first broken rule or shows the reading.

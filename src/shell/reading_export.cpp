@@ -8,6 +8,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@
 #include "forms/units.h"
 #include "platform/services.h"
 #include "reading/reading_text.h"
+#include "shell/reading_words.h"
 #include "site_config.h"
 
 namespace shell {
@@ -40,6 +42,10 @@ constexpr int kEmblemSize = 150;
 constexpr int kSwatchSize = 16;
 constexpr qreal kMarginMm = 15.0;
 
+struct ReadingExport {
+    Q_DECLARE_TR_FUNCTIONS(ReadingExport)
+};
+
 QString html(std::string_view text) {
     return forms::toQString(text).toHtmlEscaped();
 }
@@ -51,9 +57,10 @@ QString image(const QUrl& url, int size) {
 
 QString attributeTable(const ReadingSheet& sheet) {
     QString rows;
-    for (const auto& [heading, value] : reading::attributes(*sheet.reading.profile)) {
+    for (const auto& [source, heading, value] :
+         reading::attributes(*sheet.reading.profile, userWording())) {
         QString cell = html(value);
-        if (heading == "Preferred Colors" && !sheet.swatch.isNull())
+        if (source == "Preferred Colors" && !sheet.swatch.isNull())
             cell += QStringLiteral("&nbsp;&nbsp;") + image(kSwatch, kSwatchSize);
         rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(html(heading), cell);
     }
@@ -61,8 +68,9 @@ QString attributeTable(const ReadingSheet& sheet) {
 }
 
 QString documentHtml(const ReadingSheet& sheet) {
-    QString body = QStringLiteral("<h1>%1</h1><p>").arg(html(sheet.reading.signName));
-    for (const std::string& line : reading::personLines(sheet.details))
+    QString body =
+        QStringLiteral("<h1>%1</h1><p>").arg(readingWord(sheet.reading.signName).toHtmlEscaped());
+    for (const std::string& line : reading::personLines(sheet.details, userWording()))
         body += html(line) + QStringLiteral("<br>");
     body += QStringLiteral("</p>");
     if (const reading::SignProfile* profile = sheet.reading.profile) {
@@ -71,7 +79,7 @@ QString documentHtml(const ReadingSheet& sheet) {
                                "<td valign=\"top\" style=\"padding-right: 24px\">%1</td>"
                                "<td valign=\"top\">%2</td></tr></table>")
                     .arg(picture, attributeTable(sheet));
-        for (const auto& [heading, text] : reading::texts(*profile)) {
+        for (const auto& [source, heading, text] : reading::texts(*profile, userWording())) {
             QString paragraph = html(text);
             paragraph.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
             body += QStringLiteral("<h3>%1</h3><p>%2</p>").arg(html(heading), paragraph);
@@ -80,12 +88,6 @@ QString documentHtml(const ReadingSheet& sheet) {
     body += QStringLiteral("<p style=\"color: #606060\"><br>%1</p>")
                 .arg(QStringLiteral(DWELLSTAR_CAPTION).toHtmlEscaped());
     return body;
-}
-
-/// What Copy puts on the clipboard and a text file holds.
-QString readingText(const ReadingSheet& sheet) {
-    return QString::fromStdString(
-        reading::readingText(sheet.reading, sheet.details, DWELLSTAR_CAPTION));
 }
 
 /// The text's contents laid out as a document: the sign as the title, the pictures, the
@@ -134,28 +136,17 @@ QPageSize::PageSizeId pageSizeFor(const QLocale& locale) {
     return letter ? QPageSize::Letter : QPageSize::A4;
 }
 
-/// A typed name without ".pdf", ".png" or ".txt" gets ".pdf".
-SaveTarget saveTarget(const QString& typed) {
-    const QString suffix = QFileInfo(typed).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return {typed, FileFormat::Png};
-    if (suffix == QLatin1String("txt"))
-        return {typed, FileFormat::Text};
-    if (suffix == QLatin1String("pdf"))
-        return {typed, FileFormat::Pdf};
-    return {typed + QStringLiteral(".pdf"), FileFormat::Pdf};
-}
-
 QStringList saveFilters() {
-    return {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("PNG picture (*.png)"),
-            QStringLiteral("Plain text (*.txt)")};
+    return {ReadingExport::tr("PDF document (*.pdf)"), ReadingExport::tr("PNG picture (*.png)"),
+            ReadingExport::tr("Plain text (*.txt)")};
 }
 
 QString proposedFileName(const ReadingSheet& sheet) {
     reading::BirthDetails firstAndLast = sheet.details;
     firstAndLast.middleName.clear();
-    return QStringLiteral("%1 reading - %2.pdf")
-        .arg(QString::fromStdString(sheet.reading.signName),
+    //: The name a saved reading is offered under: the sign, then the first and last name.
+    return ReadingExport::tr("%1 reading - %2.pdf")
+        .arg(readingWord(sheet.reading.signName),
              QString::fromStdString(reading::fullName(firstAndLast)));
 }
 
@@ -163,8 +154,7 @@ QByteArray pdf(const ReadingSheet& sheet) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(
-        QStringLiteral("%1 reading").arg(QString::fromStdString(sheet.reading.signName)));
+    writer.setTitle(ReadingExport::tr("%1 reading").arg(readingWord(sheet.reading.signName)));
     writer.setCreator(QStringLiteral(DWELLSTAR_CAPTION));
     writer.setPageSize(QPageSize(pageSizeFor(QLocale())));
     writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
@@ -217,6 +207,22 @@ QString writeSafely(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+SaveTarget saveTargetFor(const QString& typed) {
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return {typed, FileFormat::Png};
+    if (suffix == QLatin1String("txt"))
+        return {typed, FileFormat::Text};
+    if (suffix == QLatin1String("pdf"))
+        return {typed, FileFormat::Pdf};
+    return {typed + QStringLiteral(".pdf"), FileFormat::Pdf};
+}
+
+QString readingText(const ReadingSheet& sheet) {
+    return QString::fromStdString(
+        reading::readingText(sheet.reading, sheet.details, DWELLSTAR_CAPTION, userWording()));
+}
+
 bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget& window) {
     QByteArray bytes;
     QString reason = encode(bytes, target.format, sheet, window);
@@ -224,7 +230,7 @@ bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget& w
         reason = writeSafely(target.path, bytes);
     if (reason.isEmpty())
         return true;
-    platform::showMessage(QStringLiteral("The reading could not be saved as \"%1\".\n\n%2")
+    platform::showMessage(ReadingExport::tr("The reading could not be saved as \"%1\".\n\n%2")
                               .arg(QDir::toNativeSeparators(target.path), reason),
                           platform::MessageIcon::Error);
     return false;
@@ -236,16 +242,16 @@ void copyReading(const ReadingSheet& sheet) {
 
 void saveReadingAs(const ReadingSheet& sheet, QWidget& window) {
     const platform::SaveRequest request{
-        QStringLiteral("Save Reading"),
+        ReadingExport::tr("Save Reading"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         proposedFileName(sheet), saveFilters(), QStringLiteral("pdf")};
     const QString typed = platform::saveFileName(request);
     if (typed.isEmpty())
         return;
-    const SaveTarget target = saveTarget(typed);
+    const SaveTarget target = saveTargetFor(typed);
     // The dialog asked about the name it was given; a name it never saw is asked about here.
     if (target.path != typed && QFileInfo::exists(target.path) &&
-        platform::ask(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+        platform::ask(ReadingExport::tr("\"%1\" already exists.\nDo you want to replace it?")
                           .arg(QDir::toNativeSeparators(target.path))) != platform::Answer::Yes)
         return;
     saveReading(target, sheet, window);

@@ -26,6 +26,13 @@ struct SaveTarget {
     FileFormat format = FileFormat::Pdf;
 };
 
+/// A typed file name as a file to write: ".pdf", ".png" or ".txt" names the format, in any
+/// letter case; any other name gets ".pdf".
+SaveTarget saveTargetFor(const QString& typed);
+
+/// The reading as Copy puts it on the clipboard and a text file holds it.
+QString readingText(const ReadingSheet& sheet);
+
 /// Writes the file whole or not at all (a PNG shows `window` as it stands). A failure is shown
 /// in an error box that names the file and the reason. True when the file was written.
 bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget& window);

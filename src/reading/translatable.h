@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Marks a text that the reader may see in another language. It stands for the text itself, as a
+// std::string_view; the translation tools read it as Qt's QT_TRANSLATE_NOOP, and the program
+// translates the text under the same context where it reaches the reader. The engine itself
+// never translates.
+#define READING_TR_NOOP(context, text) std::string_view(text)
+
+namespace reading {
+
+/// The context of every text the engine marks.
+inline constexpr char kTranslationContext[] = "Reading";
+
+/// A marked text in the reader's language, as UTF-8; an empty one keeps the text as written.
+using Translate = std::function<std::string(std::string_view text)>;
+
+} // namespace reading

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// For translators: shows every window, and the result window with each sign's reading, in a
+// translation not yet built into the program, lists the captions that do not fit, and writes
+// each window to a PNG file:
+//   lrelease translations/dwellstar_de.ts -qm /tmp/de.qm
+//   QT_QPA_PLATFORM=offscreen dwellstar_translation_preview /tmp/de.qm [<output folder>]
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QTranslator>
+#include <QWidget>
+
+#include "app/startup.h"
+#include "forms/control_access.h"
+#include "forms/language.h"
+#include "outreach/frm_nag_screen2.h"
+#include "reading/reading.h"
+#include "reading/sun_sign.h"
+#include "shell/reading_command.h"
+#include "shell/reading_words.h"
+#include "shell/window_manager.h"
+#include "support/widget_helpers.h"
+
+namespace {
+
+/// False when a caption does not fit.
+bool look(const QString& window, const QString& label, const QDir& out) {
+    QWidget* widget = shell::load(window);
+    widget->ensurePolished();
+    if (out.exists())
+        widget->grab().save(out.filePath(label + QStringLiteral(".png")));
+    const QString clipped = testsupport::clippedCaptions(widget);
+    std::printf("%s: %s\n", qPrintable(label), clipped.isEmpty() ? "fits" : qPrintable(clipped));
+    return clipped.isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QTranslator translation;
+    if (argc < 2 || !translation.load(QString::fromLocal8Bit(argv[1]))) {
+        std::fputs("usage: dwellstar_translation_preview <file.qm> [<output folder>]\n", stderr);
+        return 2;
+    }
+    QCoreApplication::installTranslator(&translation);
+    forms::setTranslationLocale(QLocale(translation.language()));
+    app::prepareApplication();
+    const QDir out(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    if (argc > 2)
+        QDir().mkpath(out.path());
+    bool fits = true;
+    for (const QString& name : {shell::kInputWindow, shell::kResultWindow, shell::kAboutWindow})
+        fits = look(name, name, out) && fits;
+    // The exit window shows one of its appeals, picked at random: each in turn.
+    const auto appeals = outreach::frmNagScreen2::appealTexts();
+    for (std::size_t i = 0; i < appeals.size(); ++i) {
+        forms::setControlText(shell::control(shell::kExitWindow, QStringLiteral("Label2")),
+                              appeals.at(i));
+        fits = look(shell::kExitWindow, shell::kExitWindow + QString::number(i), out) && fits;
+    }
+    for (const reading::SunSign sign : reading::kAllSigns) {
+        shell::unload(shell::kResultWindow);
+        shell::collectUnloaded();
+        reading::Reading result{std::string(reading::signName(sign)),
+                                reading::lookUpProfile(reading::signName(sign))};
+        shell::applyReading(result);
+        fits = look(shell::kResultWindow, shell::readingWord(result.signName), out) && fits;
+    }
+    return fits ? 0 : 1;
+}
