@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStyle>
 
+#include "app/command_line.h"
 #include "app/translations.h"
 #include "forms/shared_pictures.h"
 #include "forms/style.h"
@@ -56,6 +57,8 @@ bool startUp() {
 }
 
 int run(int& argc, char** argv) {
+    if (commandLine::wanted(argc, argv))
+        return commandLine::run(argc, argv);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         const QCoreApplication core(argc, argv);

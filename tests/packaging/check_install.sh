@@ -13,7 +13,7 @@ for f in bin/kv-dwellstar \
          "share/icons/hicolor/32x32/apps/$id.png" \
          "share/icons/hicolor/256x256/apps/$id.png" \
          "share/icons/hicolor/scalable/apps/$id.svg" \
-         share/man/man1/kv-dwellstar.1.gz \
+         share/man/man1/kv-dwellstar.1.gz share/bash-completion/completions/kv-dwellstar \
          share/doc/kv-dwellstar/copyright \
          share/doc/kv-dwellstar/changelog.gz; do
     [ -e "$work/prefix/$f" ] || fail "missing from the install tree: $f"
@@ -37,7 +37,8 @@ echo "$contents"
 for f in ./usr/bin/kv-dwellstar "./usr/share/applications/$id.desktop" \
          "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
          "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-         ./usr/share/man/man1/kv-dwellstar.1.gz ./usr/share/doc/kv-dwellstar/copyright \
+         ./usr/share/man/man1/kv-dwellstar.1.gz ./usr/share/bash-completion/completions/kv-dwellstar \
+         ./usr/share/doc/kv-dwellstar/copyright \
          ./usr/share/doc/kv-dwellstar/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "missing from the package: $f"
 done
