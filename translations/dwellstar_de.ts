@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Please visit Velmora at %1 regularly and support it by taking part in its discussions and other activities. These programs cannot be supported and maintained without you regularly visiting %1.</source>
-        <translation>Bitte besuchen Sie Velmora regelmäßig unter %1 und unterstützen Sie die Community, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche auf %1 können diese Programme nicht unterstützt und gepflegt werden.</translation>
+        <translation>Bitte besuchen Sie Velmora regelmäßig unter %1 und unterstützen Sie die Community mit Ihrer Teilnahme an Diskussionen und Aktivitäten. Ohne Ihre regelmäßigen Besuche auf %1 lassen sich diese Programme nicht pflegen.</translation>
     </message>
     <message>
         <source>Download Velmora Softwares</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
-        <translation>Hier klicken und Velmora Softwares besuchen</translation>
+        <translation>Hier Velmora Softwares besuchen</translation>
     </message>
     <message>
         <source>Enjoyed KV Dwellstar? Then you will surely be interested in the other programs of Velmora Softwares. What started as a single program has grown into a large collection of them. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                                All Velmora Softwares programs are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family.</source>

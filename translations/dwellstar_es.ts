@@ -162,11 +162,11 @@
     </message>
     <message>
         <source>Lucky Number</source>
-        <translation>Número de la suerte</translation>
+        <translation>Número de suerte</translation>
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Día de la suerte</translation>
+        <translation>Día de suerte</translation>
     </message>
     <message>
         <source>Compatibility</source>
@@ -404,11 +404,11 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Día de la suerte</translation>
+        <translation>Día de suerte</translation>
     </message>
     <message>
         <source>Lucky Number</source>
-        <translation>Número de la suerte</translation>
+        <translation>Número de suerte</translation>
     </message>
     <message>
         <source>Compatibility</source>

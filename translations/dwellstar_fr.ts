@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation>Planète maîtresse</translation>
+        <translation>Astre maître</translation>
     </message>
     <message>
         <source>Element</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Jour de chance</translation>
+        <translation>Jour faste</translation>
     </message>
     <message>
         <source>Compatibility</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation>Planète maîtresse</translation>
+        <translation>Astre maître</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Jour de chance</translation>
+        <translation>Jour faste</translation>
     </message>
     <message>
         <source>Lucky Number</source>

@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation>Pianeta dominante</translation>
+        <translation>Pianeta guida</translation>
     </message>
     <message>
         <source>Element</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Birthstone</source>
-        <translation>Pietra zodiacale</translation>
+        <translation>Pietra natale</translation>
     </message>
     <message>
         <source>Lucky Number</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Giorno fortunato</translation>
+        <translation>Dì fortunato</translation>
     </message>
     <message>
         <source>Compatibility</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation>Pianeta dominante</translation>
+        <translation>Pianeta guida</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Giorno fortunato</translation>
+        <translation>Dì fortunato</translation>
     </message>
     <message>
         <source>Lucky Number</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Birthstone</source>
-        <translation>Pietra zodiacale</translation>
+        <translation>Pietra natale</translation>
     </message>
     <message>
         <source>Element</source>

@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Birthstone</source>
-        <translation>Pedra do signo</translation>
+        <translation>Pedra natal</translation>
     </message>
     <message>
         <source>Lucky Number</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Design Style</source>
-        <translation>Estilo de decoração</translation>
+        <translation>Estilo da casa</translation>
     </message>
     <message>
         <source>Color swatch</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation>Nome</translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>First Name</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source> First Name</source>
-        <translation> Primeiro nome</translation>
+        <translation> Nome</translation>
     </message>
     <message>
         <source> Last Name</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Birthstone</source>
-        <translation>Pedra do signo</translation>
+        <translation>Pedra natal</translation>
     </message>
     <message>
         <source>Element</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>Design Style</source>
-        <translation>Estilo de decoração</translation>
+        <translation>Estilo da casa</translation>
     </message>
     <message>
         <source>Sun Sign</source>

@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Birthstone</source>
-        <translation>Камень-талисман</translation>
+        <translation>Камень</translation>
     </message>
     <message>
         <source>Lucky Number</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Счастливый день</translation>
+        <translation>День удачи</translation>
     </message>
     <message>
         <source>Compatibility</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Design Style</source>
-        <translation>Стиль интерьера</translation>
+        <translation>Интерьер</translation>
     </message>
     <message>
         <source>Color swatch</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Счастливый день</translation>
+        <translation>День удачи</translation>
     </message>
     <message>
         <source>Lucky Number</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Birthstone</source>
-        <translation>Камень-талисман</translation>
+        <translation>Камень</translation>
     </message>
     <message>
         <source>Element</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>Design Style</source>
-        <translation>Стиль интерьера</translation>
+        <translation>Интерьер</translation>
     </message>
     <message>
         <source>Sun Sign</source>
