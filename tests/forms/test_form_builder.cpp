@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/translations.h"
 #include "forms/control_access.h"
 #include "forms/form_builder.h"
 #include "forms/units.h"
@@ -171,9 +172,24 @@ class TestFormBuilder : public QObject {
     Q_OBJECT
 
     std::map<QString, std::unique_ptr<QWidget>> m_built;
+    // The same windows in each language the program speaks besides English (see captionsFit).
+    std::map<QString, std::map<QString, std::unique_ptr<QWidget>>> m_translated;
     // Each caption's stretch, as the run at scale 1 chose it (see captionsFit).
     QFile m_fitRecord{qEnvironmentVariable("DWELLSTAR_FIT_RECORD")};
     QMap<QString, int> m_fitAtOne;
+
+    QWidget* builtIn(const QString& language, const QString& window) {
+        if (language.isEmpty())
+            return m_built.at(window).get();
+        auto& windows = m_translated[language];
+        if (windows.empty()) {
+            app::useLanguage({language});
+            for (const WindowDefinition* definition : allWindows())
+                windows[str(definition->name)] = buildWindow(*definition);
+            app::useLanguage({});
+        }
+        return windows.at(window).get();
+    }
 
     static void checkLook(const WindowDefinition& w, const ControlDefinition& c, QWidget* widget) {
         const bool edit = c.kind == ControlKind::TextBox || c.kind == ControlKind::DropDownList;
@@ -559,17 +575,22 @@ private Q_SLOTS:
     }
 
     void captionsFit_data() {
+        QTest::addColumn<QString>("language"); // empty: the program's own English
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("position");
-        for (const WindowDefinition* window : allWindows()) {
-            for (std::size_t i = 0; i < window->controls.size(); ++i) {
-                const ControlDefinition& c = window->controls[i];
-                const bool captioned =
-                    c.kind == ControlKind::Label || c.kind == ControlKind::Button ||
-                    c.kind == ControlKind::CheckBox || c.kind == ControlKind::Frame;
-                if (captioned && c.visible && !c.caption.empty())
-                    QTest::newRow(qPrintable(rowName(*window, c)))
-                        << str(window->name) << static_cast<int>(i);
+        for (const QString& language : QStringList{QString()} + app::translatedLanguages()) {
+            for (const WindowDefinition* window : allWindows()) {
+                for (std::size_t i = 0; i < window->controls.size(); ++i) {
+                    const ControlDefinition& c = window->controls[i];
+                    const bool captioned =
+                        c.kind == ControlKind::Label || c.kind == ControlKind::Button ||
+                        c.kind == ControlKind::CheckBox || c.kind == ControlKind::Frame;
+                    if (captioned && c.visible && !c.caption.empty())
+                        QTest::newRow(qPrintable(language.isEmpty()
+                                                     ? rowName(*window, c)
+                                                     : language + u' ' + rowName(*window, c)))
+                            << language << str(window->name) << static_cast<int>(i);
+                }
             }
         }
     }
@@ -577,11 +598,12 @@ private Q_SLOTS:
     // The stand-in faces are wider than the design's: no caption that the design fits may be
     // cut off at its control's or its parent's edge.
     void captionsFit() {
+        QFETCH(QString, language);
         QFETCH(QString, window);
         QFETCH(int, position);
         const ControlDefinition& c =
             definition(window).controls[static_cast<std::size_t>(position)];
-        QWidget* widget = child(m_built.at(window).get(), str(c.name), c.index);
+        QWidget* widget = child(builtIn(language, window), str(c.name), c.index);
         QRect design(pixels(c.geometry.left), pixels(c.geometry.top), pixels(c.geometry.width),
                      pixels(c.geometry.height));
         if (!widget->parentWidget()->rect().intersects(design))
