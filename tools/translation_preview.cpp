@@ -44,11 +44,11 @@ QStringList pastTheDesign(const QWidget* window) {
 }
 
 /// False when a caption does not fit; `designed`: the window shows its design's captions.
-bool look(const QString& window, const QString& label, bool designed, const QDir& out) {
+bool look(const QString& window, const QString& label, bool designed, const QString& folder) {
     QWidget* widget = shell::load(window);
     widget->ensurePolished();
-    if (out.exists())
-        widget->grab().save(out.filePath(label + QStringLiteral(".png")));
+    if (!folder.isEmpty())
+        widget->grab().save(QDir(folder).filePath(label + QStringLiteral(".png")));
     QStringList clipped = designed ? pastTheDesign(widget) : QStringList();
     if (const QString cut = testsupport::clippedCaptions(widget); !cut.isEmpty())
         clipped << cut;
@@ -69,20 +69,21 @@ int main(int argc, char** argv) {
     QCoreApplication::installTranslator(&translation);
     forms::setTranslationLocale(QLocale(translation.language()));
     app::prepareApplication();
-    const QDir out(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
-    if (argc > 2)
-        QDir().mkpath(out.path());
+    // No folder: no pictures.
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
     bool fits = true;
     for (const QString& name :
          {shell::kInputWindow, shell::kResultWindow, shell::kAboutWindow, shell::kExitWindow})
-        fits = look(name, name, true, out) && fits;
+        fits = look(name, name, true, folder) && fits;
     // The exit window shows one of its appeals, picked at random: each in turn.
     const auto appeals = outreach::frmNagScreen2::appealTexts();
     for (std::size_t i = 0; i < appeals.size(); ++i) {
         forms::setControlText(shell::control(shell::kExitWindow, QStringLiteral("Label2")),
                               appeals.at(i));
-        fits =
-            look(shell::kExitWindow, shell::kExitWindow + QString::number(i), false, out) && fits;
+        fits = look(shell::kExitWindow, shell::kExitWindow + QString::number(i), false, folder) &&
+               fits;
     }
     for (const reading::SunSign sign : reading::kAllSigns) {
         shell::unload(shell::kResultWindow);
@@ -90,7 +91,8 @@ int main(int argc, char** argv) {
         reading::Reading result{std::string(reading::signName(sign)),
                                 reading::lookUpProfile(reading::signName(sign))};
         shell::applyReading(result);
-        fits = look(shell::kResultWindow, shell::readingWord(result.signName), false, out) && fits;
+        fits =
+            look(shell::kResultWindow, shell::readingWord(result.signName), false, folder) && fits;
     }
     return fits ? 0 : 1;
 }
