@@ -123,6 +123,30 @@ class InputWindowTest(harness.ProgramTest):
         self.assertFalse(shown & {"Leo", "8 and 9", "Sunday", "Ruby"},
                          f"values of the earlier reading are left: {self.seen()}")
 
+    def test_the_desktop_language_is_spoken_and_english_where_there_is_no_translation(self):
+        for language, names, month, sign in (
+                ("de_DE.UTF-8", ("Vorname", "Zweiter Vorname", "Nachname"), "Januar", "Steinbock"),
+                ("ja_JP.UTF-8", ("First Name", "Middle Name", "Last Name"), "January",
+                 "Capricorn")):
+            with self.subTest(language=language):
+                for earlier in self.programs:
+                    earlier.kill()
+                self.start(language=language, first_name=names[0])
+                window = harness.wait_until(
+                    lambda: next((w for w in self.reader.windows() if w.find(Role.TEXT, names[0])),
+                                 None), "the input window through AT-SPI", self.seen)
+                self.assertEqual(tuple(n.name for n in window.find_all(Role.TEXT)), names)
+                self.assertEqual([n.name for n in window.find_all(Role.COMBO_BOX)],
+                                 ["1", month, "1900"], self.seen())
+                self.screen.type("mary")
+                self.screen.keys("Tab", "Tab")
+                self.screen.type("smith")
+                self.screen.keys(*("Tab",) * 4, "space")
+                self.wait_for_windows(["result window"])
+                harness.wait_until(
+                    lambda: any(w.find(Role.LABEL, sign) for w in self.reader.windows()),
+                    f"the reading for {sign}", self.seen)
+
     def test_a_middle_click_pastes_no_name(self):
         self.start()
         self.screen.type("mary")

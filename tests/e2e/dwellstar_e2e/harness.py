@@ -98,14 +98,14 @@ class ProgramTest(unittest.TestCase):
 
     # -- starting ------------------------------------------------------------------------------
 
-    def start(self, expect_input_window=True):
-        started = Program(self.session, Config.executable).start()
+    def start(self, expect_input_window=True, language=None, first_name="First Name"):
+        started = Program(self.session, Config.executable).start(language=language)
         self.programs.append(started)
         self.program = started
         self.reader = ScreenReader(self.session, started.pid)
         if expect_input_window:
             self.wait_for_windows(["input window"])
-            self.wait_for_focus("First Name")
+            self.wait_for_focus(first_name)
         return started
 
     def reader_for(self, started):

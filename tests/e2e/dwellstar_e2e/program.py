@@ -20,13 +20,15 @@ class Program:
         self.process = None
         self.log_name = None
 
-    def start(self, tag="program"):
+    def start(self, tag="program", language=None):
         env = dict(self.session.env)
         env.update({
             "QT_QPA_PLATFORM": "xcb",
             "QT_ACCESSIBILITY": "1",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
+        if language:
+            env["LANG"] = language
         self.log_name = f"{tag}-{len(os.listdir(self.session.root))}.log"
         self.process = self.session.spawn(tag, [self.executable], env=env, log_name=self.log_name)
         return self
