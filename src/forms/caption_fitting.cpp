@@ -40,6 +40,17 @@ QRect captionExtent(const QWidget* control, const QFont& font, QSize size) {
     return {};
 }
 
+/// A size as much wider as a stretch makes a face narrower.
+QSize widened(QSize size, int stretch) {
+    return {size.width() * 100 / stretch, size.height()};
+}
+
+/// An extent laid out in a widened box, as the stretched face would draw it.
+QRect narrowed(QRect extent, int stretch) {
+    return {extent.x() * stretch / 100, extent.y(), (extent.width() * stretch + 99) / 100,
+            extent.height()};
+}
+
 } // namespace
 
 void fitCaption(QWidget* control, CaptionSource source) {
@@ -64,10 +75,14 @@ void fitCaption(QWidget* control, CaptionSource source) {
     const QRect natural = captionExtent(control, font, size);
     // A null extent: no caption, or a kind that has none.
     if (!natural.isNull() && !room.contains(natural)) {
-        // Every stretch tried costs a font of its own: start from the one the overflow asks for.
+        // Every stretch tried costs a font of its own: start from the one that a caption laid
+        // out in the face as it is, in a box as much wider, promises to fit.
         const double needed = std::min({1.0, double(room.width()) / natural.width(),
                                         double(room.height()) / natural.height()});
-        const int first = std::max(kNarrowestStretch, std::min(99, int(needed * 100)));
+        int first = std::max(kNarrowestStretch, std::min(99, int(needed * 100)));
+        while (first > kNarrowestStretch &&
+               !room.contains(narrowed(captionExtent(control, font, widened(size, first)), first)))
+            --first;
         for (int stretch = first; stretch >= kNarrowestStretch; --stretch) {
             font.setStretch(stretch);
             if (room.contains(captionExtent(control, font, size)))
