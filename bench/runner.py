@@ -127,18 +127,21 @@ def main():
         env = child_environment(display, scratch)
         rows = []
 
-        commands = {"program": [program], "baseline": [baseline],
-                    "one label": [baseline, "label"]}
+        # The program in its own English (which loads no translation) and translated.
+        english = dict(env, LANG="C.UTF-8")
+        commands = {"program": ([program], english), "baseline": ([baseline], english),
+                    "one label": ([baseline, "label"], english),
+                    "translated": ([program], dict(env, LANG="de_DE.UTF-8"))}
         # Warm-up: page cache, font caches, and the first start's stored reminder date.
         for _ in range(2):
-            for command in commands.values():
-                start_up_once(command, env)
+            for command, command_env in commands.values():
+                start_up_once(command, command_env)
         samples = {name: [] for name in commands}
         order = list(commands)
         for run in range(options.runs):
             # Rotated, so that no kind always follows another.
-            for name in order[run % 3:] + order[:run % 3]:
-                samples[name].append(start_up_once(commands[name], env))
+            for name in order[run % len(order):] + order[:run % len(order)]:
+                samples[name].append(start_up_once(*commands[name]))
 
         def figure(name, key):
             return median([sample[key] for sample in samples[name]])
@@ -147,6 +150,8 @@ def main():
                      figure("baseline", "start_ms"), "ratio", 1.25))
         rows.append(("peak resident memory at first paint (MiB)", figure("program", "peak_mib"),
                      figure("baseline", "peak_mib"), "ratio", 1.25))
+        rows.append(("start-up to first paint, in German (ms)", figure("translated", "start_ms"),
+                     figure("program", "start_ms"), "within", 2.0))
         rows.append(("  for scale: empty window with one label, start-up (ms)",
                      figure("one label", "start_ms"), figure("baseline", "start_ms"), "info", 0))
         rows.append(("  for scale: empty window with one label, peak memory (MiB)",
@@ -192,7 +197,7 @@ def met(row):
         return program <= baseline * target
     if kind == "at most":
         return program <= target
-    if kind == "growth":
+    if kind in ("growth", "within"):
         return program - baseline <= target
     return program == target
 
@@ -208,6 +213,8 @@ def print_table(rows, options):
             goal = f"program <= {target:g}"
         elif kind == "growth":
             goal = f"growth <= {target:g} MiB"
+        elif kind == "within":
+            goal = f"at most {target:g} ms more"
         elif kind == "info":
             goal = ""
         else:
