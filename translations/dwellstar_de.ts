@@ -130,15 +130,15 @@
     </message>
     <message>
         <source>Velmora is the most popular online discussion community of its kind. It is the best resource on the occult. Visit %1 now!</source>
-        <translation>Velmora ist die beliebteste Online-Diskussionsgemeinschaft ihrer Art und die beste Quelle zum Okkulten. Besuchen Sie jetzt %1!</translation>
+        <translation>Velmora ist die beliebteste Online-Community ihrer Art und die beste Quelle zum Okkulten. Besuchen Sie jetzt %1!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website.  Steigern Sie Kundenbindung und Besucherzahlen Ihrer Website. Setzen Sie hier den Namen &amp;&amp;  Link Ihrer Website ein. Einzelheiten finden Sie unter „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
+        <translation>Co-Branding für Ihre Website: mehr Stammbesucher und mehr Verkehr. Hier stehen dann Name &amp;&amp;  Link Ihrer Website. Einzelheiten unter „Hilfe“.    Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Geschäftsidee für zu Hause. Starten Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software komplett unter Ihrer eigenen Marke für Ihre Website. Hier klicken für mehr Details.</translation>
+        <translation>Geschäftsidee für zu Hause: Verdienen Sie mit Ihrem eigenen Internetgeschäft online Geld, mit dieser Software ganz unter Ihrer Marke. Hier klicken für mehr Details.</translation>
     </message>
     <message>
         <source>KV Dwellstar Result</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Get My Dwellstar Reading</source>
-        <translation>Meine Dwellstar-Deutung anzeigen</translation>
+        <translation>Meine Dwellstar-Deutung</translation>
     </message>
     <message>
         <source>Name</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
+        <translation>2. Vorname</translation>
     </message>
     <message>
         <source>Last Name</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Know more about the home design preferences of the different zodiac signs. Get tips to know your dear one&apos;s favorite colors and design styles. Gift the perfect home and interiors with the help of this software.</source>
-        <translation>Erfahren Sie mehr darüber, wie die einzelnen Sternzeichen am liebsten wohnen. Holen Sie sich Tipps zu den Lieblingsfarben und Einrichtungsstilen Ihrer Liebsten. Mit Hilfe dieser Software schenken Sie genau das Richtige für Haus und Einrichtung.</translation>
+        <translation>Erfahren Sie, wie die Sternzeichen am liebsten wohnen, und entdecken Sie die Lieblingsfarben und Wohnstile Ihrer Liebsten. So schenken Sie mit dieser Software genau das Richtige fürs Zuhause.</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>

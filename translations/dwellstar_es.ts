@@ -130,11 +130,11 @@
     </message>
     <message>
         <source>Velmora is the most popular online discussion community of its kind. It is the best resource on the occult. Visit %1 now!</source>
-        <translation>Velmora es la comunidad de debate en línea más popular de su clase. Es el mejor recurso sobre ocultismo. ¡Visita %1 ahora!</translation>
+        <translation>Velmora, la mayor comunidad en línea de su clase y el mejor recurso sobre ocultismo. ¡Visita %1 ahora!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Pon la marca de tu sitio en este programa.  Aumenta la fidelidad y el tráfico de tu sitio. Pon aquí el nombre y el enlace de tu sitio. Consulta la «Ayuda» para más detalles.    Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Pon la marca de tu sitio en este programa:  más fidelidad y más tráfico. Aquí irán el nombre y el enlace de tu sitio. Detalles en la «Ayuda».    Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>Segundo nombre</translation>
+        <translation>2.º nombre</translation>
     </message>
     <message>
         <source>Last Name</source>

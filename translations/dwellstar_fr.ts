@@ -130,15 +130,15 @@
     </message>
     <message>
         <source>Velmora is the most popular online discussion community of its kind. It is the best resource on the occult. Visit %1 now!</source>
-        <translation>Velmora, le forum en ligne le plus populaire du genre, est la meilleure ressource sur l&apos;occultisme. Visitez %1 dès maintenant&#xa0;!</translation>
+        <translation>Velmora, le forum en ligne le plus populaire du genre et la meilleure ressource sur l&apos;occultisme. Visitez %1&#xa0;!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Proposez ce logiciel en co-marquage sur votre site.  Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp;&amp;  le lien de votre site. Voir «&#xa0;Aide&#xa0;» pour plus de détails.    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Co-marquez ce logiciel pour votre site&#xa0;:  fidélisez vos visiteurs et gagnez du trafic. Ici, le nom &amp;&amp;  le lien de votre site. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Opportunité d&apos;activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement personnalisé aux couleurs de votre site web. Cliquez ici pour en savoir plus.</translation>
+        <translation>Activité à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l&apos;argent en ligne avec ce logiciel aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>KV Dwellstar Result</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
+        <translation>2e prénom</translation>
     </message>
     <message>
         <source>Last Name</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Know more about the home design preferences of the different zodiac signs. Get tips to know your dear one&apos;s favorite colors and design styles. Gift the perfect home and interiors with the help of this software.</source>
-        <translation>Découvrez les goûts des différents signes du zodiaque en matière de décoration. Apprenez à connaître les couleurs et les styles préférés de vos proches. Grâce à ce logiciel, offrez le cadeau idéal pour la maison et la décoration.</translation>
+        <translation>Découvrez les goûts déco de chaque signe du zodiaque, les couleurs et les styles préférés de vos proches, et offrez-leur le cadeau idéal pour la maison.</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>

@@ -130,11 +130,11 @@
     </message>
     <message>
         <source>Velmora is the most popular online discussion community of its kind. It is the best resource on the occult. Visit %1 now!</source>
-        <translation>Velmora è la community di discussione online più popolare nel suo genere. È la migliore risorsa sull&apos;occulto. Visita subito %1!</translation>
+        <translation>Velmora è la community online più popolare del suo genere e la migliore risorsa sull&apos;occulto. Visita subito %1!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personalizza questo programma con il marchio del tuo sito.  Aumenta la fedeltà e il traffico del tuo sito. Inserisci qui nome &amp;&amp;  link del tuo sito. Per i dettagli consulta &quot;Aiuto&quot;.    Fai clic qui per saperne di più sul co-branding.</translation>
+        <translation>Metti il marchio del tuo sito su questo programma:  più fedeltà e più traffico. Qui vanno nome &amp;&amp;  link del tuo sito. Dettagli in &quot;Aiuto&quot;.    Fai clic qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>Secondo nome</translation>
+        <translation>2° nome</translation>
     </message>
     <message>
         <source>Last Name</source>

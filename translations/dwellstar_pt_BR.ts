@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Coloque a marca do seu site neste software.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;&amp;  link do seu site. Veja &quot;Ajuda&quot; para mais detalhes.    Clique aqui para saber mais sobre co-branding.</translation>
+        <translation>Coloque a marca do seu site neste software:  mais fidelidade e mais tráfego. Aqui vão o nome &amp;&amp;  link do seu site. Detalhes em &quot;Ajuda&quot;.    Clique aqui para saber mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Выпустите эту программу под брендом своего сайта.  Повысьте лояльность и посещаемость сайта. Разместите здесь название своего сайта и ссылку на него. Подробнее — в «Справке».    Нажмите здесь, чтобы узнать о кобрендинге.</translation>
+        <translation>Программа под брендом вашего сайта:  больше верных посетителей. Здесь — название и ссылка сайта. Подробнее — в «Справке».    Нажмите, чтобы узнать больше.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
