@@ -190,7 +190,12 @@ private:
         widget->setObjectName(toQString(control.name));
         if (control.index >= 0)
             widget->setProperty(property::kIndex, control.index);
-        widget->setFont(control.font ? makeFont(*control.font) : m_windowFont);
+        QFont font = control.font ? makeFont(*control.font) : m_windowFont;
+        // Only the text boxes show what the user types; every other control shows the program's
+        // own texts, which the faces hold, so no fallback faces are looked up for them.
+        if (control.kind != ControlKind::TextBox)
+            font.setStyleStrategy(QFont::NoFontMerging);
+        widget->setFont(font);
         if (control.kind != ControlKind::Line)
             widget->setGeometry(pixels(control.geometry.left), pixels(control.geometry.top),
                                 pixels(control.geometry.width), pixels(control.geometry.height));
