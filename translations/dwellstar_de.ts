@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Co-Branding für Ihre Website: mehr Stammbesucher und mehr Verkehr. Hier stehen dann Name &amp;&amp;  Link Ihrer Website. Einzelheiten unter „Hilfe“.    Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Co-Branding für Ihre Website: mehr Stammbesucher und mehr Zugriffe. Hier stehen dann Name &amp;&amp;  Link Ihrer Website. Einzelheiten unter „Hilfe“.    Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Lucky Number</source>
-        <translation>Glückszahlen</translation>
+        <translation>Glückszahl</translation>
     </message>
     <message>
         <source>Lucky Day</source>
@@ -354,7 +354,7 @@
     <message>
         <source>Please Enter Only Alphabet</source>
         <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
-        <translation>Bitte geben Sie nur die Buchstaben A bis Z (ohne Umlaute, ß oder Akzente) und Leerzeichen ein</translation>
+        <translation>Bitte geben Sie nur Buchstaben und Leerzeichen ein</translation>
     </message>
     <message>
         <source>Please Enter Your First Name</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation>Bitte geben Sie Ihren Geburtstag an</translation>
+        <translation>Bitte geben Sie den Tag Ihrer Geburt an</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein !</translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
     </message>
     <message>
         <source>Preferred Colors</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Lucky Number</source>
-        <translation>Glückszahlen</translation>
+        <translation>Glückszahl</translation>
     </message>
     <message>
         <source>Compatibility</source>
@@ -892,7 +892,7 @@
     </message>
     <message>
         <source>You are quick-witted, clever and endlessly curious. You love to learn and absorb new information with ease. You are a brilliant talker who can chat with anyone about anything. You are adaptable and handle change gracefully. You have a lively sense of humor. You are youthful in spirit at any age. You can juggle several tasks at once. You are sociable and make friends wherever you go. You are inventive and full of bright ideas. You write and speak with flair and can explain complex ideas in simple words. You enjoy variety and keep life interesting for everyone around you. You see both sides of every argument. You are open-minded and tolerant of other points of view. Your energy and charm make you delightful company at any gathering.</source>
-        <translation>Sie sind schlagfertig, klug und unendlich neugierig. Sie lernen gern und nehmen neue Informationen mühelos auf. Sie können glänzend reden und mit jedem über alles plaudern. Sie sind anpassungsfähig und gehen gelassen mit Veränderungen um. Sie haben einen lebhaften Sinn für Humor. Sie bleiben in jedem Alter im Herzen jung. Sie können mehrere Aufgaben gleichzeitig jonglieren. Sie sind gesellig und finden überall Freunde. Sie sind erfinderisch und voller kluger Ideen. Sie schreiben und sprechen gewandt und können komplizierte Dinge mit einfachen Worten erklären. Sie lieben Abwechslung und sorgen dafür, dass das Leben für alle um Sie herum spannend bleibt. Sie sehen bei jedem Streit beide Seiten. Sie sind aufgeschlossen und tolerant gegenüber anderen Ansichten. Ihre Energie und Ihr Charme machen Sie in jeder Runde zu einem gern gesehenen Gast.</translation>
+        <translation>Sie sind schlagfertig, klug und unendlich neugierig. Sie lernen gern und nehmen neue Informationen mühelos auf. Sie können glänzend reden und mit jedem über alles plaudern. Sie sind anpassungsfähig und gehen gelassen mit Veränderungen um. Sie haben einen lebhaften Sinn für Humor. Sie bleiben in jedem Alter im Herzen jung. Sie können mehrere Aufgaben gleichzeitig jonglieren. Sie sind gesellig und finden überall Freunde. Sie sind erfinderisch und voller kluger Ideen. Sie schreiben und sprechen gewandt und können komplizierte Dinge mit einfachen Worten erklären. Sie lieben Abwechslung und sorgen dafür, dass das Leben für alle um Sie herum spannend bleibt. Sie sehen bei jeder Streitfrage beide Seiten. Sie sind aufgeschlossen und tolerant gegenüber anderen Ansichten. Ihre Energie und Ihr Charme machen Sie in jeder Runde zu einem gern gesehenen Gast.</translation>
     </message>
     <message>
         <source>You can be restless and easily bored. You are sometimes inconsistent and change your mind by the hour. You may be superficial and skim the surface of things. You can be nervous and high-strung. You tend to gossip more than you should. You find it hard to commit to one plan or one person. You can be cunning when it suits you. You often scatter your energy across too many projects. You may seem unreliable to others. You can talk your way out of trouble too easily. You sometimes rely on charm rather than hard work to get by.</source>
