@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Save the reading in &lt;file&gt; instead of printing it: .pdf, .png or .txt by its extension; another name gets .pdf. &quot;-&quot; prints it.</source>
-        <translation>Guarda la lectura en &lt;archivo&gt; en lugar de mostrarla: .pdf, .png o .txt según su extensión; con cualquier otro nombre, .pdf. &quot;-&quot; la muestra.</translation>
+        <translation>Guarda la lectura en &lt;archivo&gt; en lugar de mostrarla: .pdf, .png o .txt según su extensión; con cualquier otro nombre, .pdf. «-» la muestra.</translation>
     </message>
     <message>
         <source>file</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is no date of birth: give it as yyyy-mm-dd, such as 1990-08-15.</source>
-        <translation>&quot;%1&quot; no es una fecha de nacimiento: escríbela como aaaa-mm-dd, por ejemplo 1990-08-15.</translation>
+        <translation>«%1» no es una fecha de nacimiento: escríbela como aaaa-mm-dd, por ejemplo 1990-08-15.</translation>
     </message>
     <message>
         <source>The reading could not be printed.</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Correo de tu amigo</translation>
+        <translation>Correo electrónico de tu amigo</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>KV Dwellstar tells you about the home design preferences of the different zodiac signs. Get tips to know your dear one&apos;s favorite colors and design styles. Gift the perfect home and interiors with the help of this software.</source>
-        <translation>KV Dwellstar te descubre las preferencias de decoración de los distintos signos del zodiaco. Conoce los colores y estilos de diseño favoritos de tus seres queridos. Regala el hogar y los interiores perfectos con la ayuda de este programa.</translation>
+        <translation>KV Dwellstar te descubre las preferencias de decoración de los distintos signos del zodiaco. Conoce los colores y estilos decorativos favoritos de tus seres queridos. Con este programa acertarás con el regalo ideal para su hogar y su decoración.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Design Style</source>
-        <translation>Estilo de diseño</translation>
+        <translation>Estilo decorativo</translation>
     </message>
     <message>
         <source>Color swatch</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Know more about the home design preferences of the different zodiac signs. Get tips to know your dear one&apos;s favorite colors and design styles. Gift the perfect home and interiors with the help of this software.</source>
-        <translation>Descubre las preferencias de decoración de los distintos signos del zodiaco. Conoce los colores y estilos de diseño favoritos de tus seres queridos. Regala el hogar y los interiores perfectos con la ayuda de este programa.</translation>
+        <translation>Descubre las preferencias de decoración de los distintos signos del zodiaco. Conoce los colores y estilos decorativos favoritos de tus seres queridos. Con este programa acertarás con el regalo ideal para su hogar y su decoración.</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -301,7 +301,7 @@
     <name>ExitWindow</name>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+        <translation>El correo electrónico no puede contener espacios</translation>
     </message>
     <message>
         <source>Our family of free programs can only be created and kept up with your support. The best way to support us is to visit %1 regularly and take part in the discussions and other activities on its board.</source>
@@ -322,11 +322,11 @@
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Escribe direcciones de correo distintas</translation>
+        <translation>Escribe dos correos electrónicos distintos</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Escribe una dirección de correo válida</translation>
+        <translation>Escribe un correo electrónico válido</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -354,7 +354,7 @@
     <message>
         <source>Please Enter Only Alphabet</source>
         <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
-        <translation>Escribe solo letras de la A a la Z (sin tildes ni eñes) y espacios</translation>
+        <translation>Escribe solo letras y espacios</translation>
     </message>
     <message>
         <source>Please Enter Your First Name</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>¡Indica un día o un mes correctos !</translation>
+        <translation>¡Indica un día o un mes correctos!</translation>
     </message>
     <message>
         <source>Preferred Colors</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>Design Style</source>
-        <translation>Estilo de diseño</translation>
+        <translation>Estilo decorativo</translation>
     </message>
     <message>
         <source>Sun Sign</source>
@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Your living room will be a showpiece, with a plush sofa, a crystal chandelier and a touch of theater.</source>
-        <translation>Tu salón será una pieza de exposición, con un sofá mullido, una lámpara de araña de cristal y un toque teatral.</translation>
+        <translation>Tu salón será el escaparate de tu casa, con un sofá mullido, una lámpara de araña de cristal y un toque teatral.</translation>
     </message>
     <message>
         <source>You will adore rich fabrics such as silk, brocade and velvet in deep regal colors.</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>You will enjoy a little herb garden on a sunny windowsill.</source>
-        <translation>Disfrutarás de un pequeño huerto de hierbas aromáticas en una ventana soleada.</translation>
+        <translation>Disfrutarás de un pequeño huerto de hierbas aromáticas en el alféizar de una ventana soleada.</translation>
     </message>
     <message>
         <source>You will love an elegant, harmonious home where all is balanced and well proportioned.</source>
@@ -684,11 +684,11 @@
     </message>
     <message>
         <source>You will enjoy fine art and beautiful old mirrors.</source>
-        <translation>Disfrutarás del buen arte y de los bellos espejos antiguos.</translation>
+        <translation>Disfrutarás de las buenas obras de arte y de los bellos espejos antiguos.</translation>
     </message>
     <message>
         <source>You will love a private home that keeps the world at bay.</source>
-        <translation>Te encantará un hogar íntimo y resguardado que mantenga a raya al mundo.</translation>
+        <translation>Te encantará un hogar íntimo que te resguarde del mundo exterior.</translation>
     </message>
     <message>
         <source>You prefer dramatic, moody interiors with deep colors, dark wood and low lighting.</source>
@@ -732,7 +732,7 @@
     </message>
     <message>
         <source>A big porch or sunny patio will suit you well.</source>
-        <translation>Un gran porche o un patio soleado te sentará de maravilla.</translation>
+        <translation>Un gran porche o un patio soleado te irá de maravilla.</translation>
     </message>
     <message>
         <source>You will love a traditional, dignified home that is built to last.</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>You prefer classic furniture of solid oak, leather and quality wool.</source>
-        <translation>Prefieres los muebles clásicos de roble macizo, el cuero y la lana de calidad.</translation>
+        <translation>Prefieres los muebles clásicos de roble macizo, cuero y lana de calidad.</translation>
     </message>
     <message>
         <source>You will like a well-ordered study with a large desk and a leather chair.</source>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>You can be restless and easily bored. You are sometimes inconsistent and change your mind by the hour. You may be superficial and skim the surface of things. You can be nervous and high-strung. You tend to gossip more than you should. You find it hard to commit to one plan or one person. You can be cunning when it suits you. You often scatter your energy across too many projects. You may seem unreliable to others. You can talk your way out of trouble too easily. You sometimes rely on charm rather than hard work to get by.</source>
-        <translation>Puede dominarte la inquietud, y te aburres con facilidad. A veces eres inconstante y cambias de opinión cada hora. Puedes ser superficial y quedarte solo en la corteza de las cosas. Puedes tener los nervios a flor de piel y vivir en tensión. Tiendes a chismorrear más de lo que deberías. Te cuesta comprometerte con un solo plan o con una sola persona. Puedes recurrir a la astucia cuando te conviene. A menudo dispersas tu energía en demasiados proyectos. Puede que los demás te vean poco fiable. Con tu labia, sales de los apuros con demasiada facilidad. A veces confías más en tu encanto que en el esfuerzo para salir adelante.</translation>
+        <translation>Puede dominarte la inquietud, y te aburres con facilidad. A veces eres inconstante y cambias de opinión cada hora. Puede que te quedes en la superficie de las cosas sin llegar a profundizar. Puedes tener los nervios a flor de piel y vivir en tensión. Tiendes a chismorrear más de lo que deberías. Te cuesta comprometerte con un solo plan o con una sola persona. Puedes recurrir a la astucia cuando te conviene. A menudo dispersas tu energía en demasiados proyectos. Puede que los demás te vean poco fiable. Con tu labia, sales de los apuros con demasiada facilidad. A veces confías más en tu encanto que en el esfuerzo para salir adelante.</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -1004,7 +1004,7 @@
     </message>
     <message>
         <source>You are charming, diplomatic and easygoing. You have a strong sense of fairness and justice. You are a natural peacemaker in any dispute. You are romantic and idealistic in love. You appreciate beauty in all its forms. You have refined taste and an eye for elegance. You are sociable and enjoy good company. You are gracious and polite, even to people you dislike. You see every side of a question before you decide. You work best in partnership with others. You are cooperative and tactful. You are a gentle and considerate friend. You bring harmony to any group. Your grace and good manners win you friends wherever you go and make every gathering you attend a little more pleasant for everyone who shares it with you.</source>
-        <translation>Tienes encanto, diplomacia y un carácter afable. Tienes un profundo sentido de la equidad y la justicia. Pones paz de forma natural en cualquier disputa. En el amor te mueven el romanticismo y el idealismo. Aprecias la belleza en todas sus formas. Tienes un gusto refinado y buen ojo para la elegancia. Eres sociable y disfrutas de la buena compañía. Eres amable y cortés incluso con quienes no te caen bien. Examinas todos los aspectos de una cuestión antes de decidir. Rindes más cuando trabajas junto a otros. Colaboras con gusto y actúas con tacto. En la amistad, muestras dulzura y consideración. Aportas armonía a cualquier grupo. Tu elegancia y tus buenos modales te hacen ganar amigos allá donde vas y vuelven cada reunión a la que asistes un poco más agradable para todos los que la comparten contigo.</translation>
+        <translation>Tienes encanto, diplomacia y un carácter afable. Posees un profundo sentido de la equidad y la justicia. Pones paz de forma natural en cualquier disputa. En el amor te mueven el romanticismo y el idealismo. Aprecias la belleza en todas sus formas. Tienes un gusto refinado y buen ojo para la elegancia. Eres sociable y disfrutas de la buena compañía. Eres amable y cortés incluso con quienes no te caen bien. Examinas todos los aspectos de una cuestión antes de decidir. Rindes más cuando trabajas junto a otros. Colaboras con gusto y actúas con tacto. En la amistad, muestras dulzura y consideración. Aportas armonía a cualquier grupo. Tu elegancia y tus buenos modales te hacen ganar amigos allá donde vas y vuelven cada reunión a la que asistes un poco más agradable para todos los que la comparten contigo.</translation>
     </message>
     <message>
         <source>You can be indecisive and spend ages weighing up every option. You are sometimes easily influenced by the opinions of others. You may be flirtatious and a little fickle in matters of love. You tend to avoid confrontation even when it is truly needed. You can be self-indulgent and lazy when it suits you. You sometimes hide your true feelings just to keep the peace.</source>
@@ -1116,7 +1116,7 @@
     </message>
     <message>
         <source>You can be detached and seem emotionally distant to those who love you. You are sometimes stubborn and refuse to change your opinions once they are formed. You may be unpredictable, and your sudden changes of plan can unsettle others. You can be contrary just for the sake of it. You tend to rebel against rules, even sensible ones. You are sometimes tactless when you speak your mind. You may be aloof and keep people at arm&apos;s length. You can be so wrapped up in big ideas that you forget practical matters. You sometimes value your independence so much that you avoid close ties. You can be eccentric in ways that puzzle the people around you.</source>
-        <translation>Puedes mostrar desapego y parecer emocionalmente distante a quienes te quieren. A veces te empecinas y te niegas a cambiar tus opiniones una vez formadas. Puedes ser imprevisible, y tus cambios repentinos de planes pueden desconcertar a los demás. Puedes llevar la contraria solo por el gusto de hacerlo. Tiendes a rebelarte contra las normas, incluso contra las sensatas. A veces te falta tacto cuando dices lo que piensas. Puedes guardar las distancias y mantener a la gente a raya. Las grandes ideas pueden absorberte tanto que olvidas los asuntos prácticos. A veces valoras tanto tu independencia que evitas los lazos estrechos. Tus excentricidades pueden desconcertar a quienes te rodean.</translation>
+        <translation>Puedes mostrar desapego y parecer emocionalmente distante a quienes te quieren. A veces te empecinas y te niegas a cambiar tus opiniones una vez formadas. Puedes ser imprevisible, y tus cambios repentinos de planes pueden desconcertar a los demás. Puedes llevar la contraria solo por el gusto de hacerlo. Tiendes a rebelarte contra las normas, incluso contra las sensatas. A veces te falta tacto cuando dices lo que piensas. Puedes mostrar cierta frialdad y guardar las distancias con la gente. Las grandes ideas pueden absorberte tanto que olvidas los asuntos prácticos. A veces valoras tanto tu independencia que evitas los lazos estrechos. Tus excentricidades pueden desconcertar a quienes te rodean.</translation>
     </message>
     <message>
         <source>Uranus and Saturn</source>
@@ -1170,7 +1170,7 @@
         <source>The reading could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>No se ha podido guardar la lectura como &quot;%1&quot;.
+        <translation>No se ha podido guardar la lectura como «%1».
 
 %2</translation>
     </message>
@@ -1181,7 +1181,7 @@
     <message>
         <source>&quot;%1&quot; already exists.
 Do you want to replace it?</source>
-        <translation>&quot;%1&quot; ya existe.
+        <translation>«%1» ya existe.
 ¿Quieres reemplazarlo?</translation>
     </message>
 </context>
