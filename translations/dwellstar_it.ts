@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Save the reading in &lt;file&gt; instead of printing it: .pdf, .png or .txt by its extension; another name gets .pdf. &quot;-&quot; prints it.</source>
-        <translation>Salva la lettura in &lt;file&gt; invece di stamparla: .pdf, .png o .txt a seconda dell&apos;estensione; a un nome con un&apos;altra estensione si aggiunge .pdf. &quot;-&quot; la stampa.</translation>
+        <translation>Salva la lettura in &lt;file&gt; invece di stamparla: .pdf, .png o .txt a seconda dell&apos;estensione; a qualsiasi altro nome, con un&apos;altra estensione o senza, si aggiunge .pdf. Con &quot;-&quot; la stampa.</translation>
     </message>
     <message>
         <source>file</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>KV Dwellstar tells you about the home design preferences of the different zodiac signs. Get tips to know your dear one&apos;s favorite colors and design styles. Gift the perfect home and interiors with the help of this software.</source>
-        <translation>KV Dwellstar ti svela le preferenze d&apos;arredamento dei diversi segni zodiacali. Ricevi consigli per scoprire i colori e gli stili d&apos;arredo preferiti dalla persona che ami. Regala la casa e gli interni perfetti con l&apos;aiuto di questo programma.</translation>
+        <translation>KV Dwellstar ti svela le preferenze d&apos;arredamento dei diversi segni zodiacali. Ricevi consigli per scoprire i colori e gli stili d&apos;arredo preferiti dalla persona che ami. Con l&apos;aiuto di questo programma saprai scegliere il regalo perfetto per la sua casa.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Dì fortunato</translation>
+        <translation>Giorno felice</translation>
     </message>
     <message>
         <source>Compatibility</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Know more about the home design preferences of the different zodiac signs. Get tips to know your dear one&apos;s favorite colors and design styles. Gift the perfect home and interiors with the help of this software.</source>
-        <translation>Scopri di più sulle preferenze d&apos;arredamento dei diversi segni zodiacali. Ricevi consigli per scoprire i colori e gli stili d&apos;arredo preferiti dalla persona che ami. Regala la casa e gli interni perfetti con l&apos;aiuto di questo programma.</translation>
+        <translation>Scopri di più sulle preferenze d&apos;arredamento dei diversi segni zodiacali. Ricevi consigli per scoprire i colori e gli stili d&apos;arredo preferiti dalla persona che ami. Con l&apos;aiuto di questo programma saprai scegliere il regalo perfetto per la sua casa.</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -354,7 +354,7 @@
     <message>
         <source>Please Enter Only Alphabet</source>
         <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
-        <translation>Inserisci solo lettere dalla A alla Z (senza accenti) e spazi</translation>
+        <translation>Inserisci solo lettere e spazi</translation>
     </message>
     <message>
         <source>Please Enter Your First Name</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Inserisci un giorno o un mese corretto !</translation>
+        <translation>Inserisci un giorno o un mese corretto!</translation>
     </message>
     <message>
         <source>Preferred Colors</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Lucky Day</source>
-        <translation>Dì fortunato</translation>
+        <translation>Giorno felice</translation>
     </message>
     <message>
         <source>Lucky Number</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>Touches of bright yellow will keep your spirits lively and high.</source>
-        <translation>Qualche tocco di giallo acceso terrà il tuo morale vivace e alto.</translation>
+        <translation>Qualche tocco di giallo acceso manterrà vivace il tuo spirito e alto il morale.</translation>
     </message>
     <message>
         <source>You will love a warm family home in which everyone feels safe and welcome.</source>
@@ -828,7 +828,7 @@
     </message>
     <message>
         <source>You are bold, brave and full of energy. You love a challenge and rarely back away from one. You are a natural leader who likes to be first. You act quickly and decisively when others hesitate. You are honest and say exactly what you think. You are enthusiastic, and your zest for life is contagious. You have a strong pioneering spirit. You enjoy starting new projects and blazing new trails. You are independent and trust your own judgment. You are generous with your time, energy and praise. You recover quickly from setbacks and never hold a grudge for long. You are competitive and play to win. You fiercely protect those you care about and will stand up for the weak. Your optimism and courage inspire the people around you.</source>
-        <translation>Sei una persona audace e coraggiosa, e trabocchi di energia. Ami le sfide e raramente ti tiri indietro. Hai la stoffa del leader e ti piace essere in testa. Agisci con rapidità e decisione quando gli altri esitano. L&apos;onestà ti contraddistingue e dici esattamente ciò che pensi. Il tuo entusiasmo e la tua voglia di vivere sono contagiosi. Hai un forte spirito pionieristico. Ti piace avviare nuovi progetti e aprire strade nuove. Sei indipendente e ti fidi del tuo giudizio. Non risparmi il tuo tempo, la tua energia e le tue lodi. Ti riprendi in fretta dalle difficoltà e non porti mai rancore a lungo. Hai spirito competitivo e giochi per vincere. Proteggi con fierezza le persone a cui tieni e prendi le difese dei più deboli. Il tuo ottimismo e il tuo coraggio sono d&apos;ispirazione per chi ti sta intorno.</translation>
+        <translation>Sei una persona audace e coraggiosa, e trabocchi di energia. Ami le sfide e raramente ti tiri indietro. Hai la stoffa del leader e ti piace essere in testa. Agisci con rapidità e decisione quando gli altri esitano. L&apos;onestà ti contraddistingue e dici esattamente ciò che pensi. Il tuo entusiasmo e la tua voglia di vivere sono contagiosi. Hai un forte spirito pionieristico. Ti piace avviare nuovi progetti e aprire strade nuove. Sei indipendente e ti fidi del tuo giudizio. Non risparmi il tuo tempo, la tua energia e le tue lodi. Ti riprendi in fretta dalle difficoltà e non porti mai rancore a lungo. Hai spirito competitivo e giochi per vincere. Proteggi con tutte le tue forze le persone a cui tieni e prendi le difese dei più deboli. Il tuo ottimismo e il tuo coraggio sono d&apos;ispirazione per chi ti sta intorno.</translation>
     </message>
     <message>
         <source>You can be impatient and hate to wait for anything. You are sometimes impulsive and act before you think. Your temper flares up quickly, although it cools just as fast. You can be selfish when you want something badly. You may be bossy and expect others to follow your lead. You tend to lose interest once the excitement of a new project fades. You can be reckless and take needless risks. You are often blunt to the point of being tactless. You dislike being told what to do. You can be aggressive when you feel challenged. You rarely stop to consider the feelings of others. You sometimes start more than you can finish.</source>
@@ -860,7 +860,7 @@
     </message>
     <message>
         <source>You are patient, reliable and wonderfully steady. You are practical and have both feet planted firmly on the ground. You are loyal to your friends and devoted to your family. You work hard and see every task through to the end. You have a great love of beauty, art and music. You enjoy the good things in life, such as fine food, soft fabrics and a comfortable home. You are warm-hearted and affectionate. You are calm in a crisis, and others lean on your strength. You are sensible with money and build security over time. You are determined and do not give up easily. You have a keen eye for quality. You are generous to those you love. You are a faithful and trustworthy partner. Your calm and gentle presence puts people at ease.</source>
-        <translation>Sei paziente, affidabile e di una costanza ammirevole. Hai senso pratico e tieni entrambi i piedi ben piantati per terra. Sei leale con gli amici e ti dedichi anima e corpo alla famiglia. Lavori sodo e porti a termine ogni compito. Ami profondamente la bellezza, l&apos;arte e la musica. Ti godi le cose belle della vita, come la buona cucina, i tessuti morbidi e una casa confortevole. Hai un cuore caldo e affettuoso. Nelle crisi mantieni la calma, e gli altri si appoggiano alla tua forza. Gestisci il denaro con giudizio e costruisci la tua sicurezza nel tempo. Hai una grande determinazione e non ti arrendi facilmente. Sai riconoscere la qualità al primo sguardo. Con le persone che ami dai con generosità. Come partner sei fedele e affidabile. La tua presenza calma e gentile mette le persone a proprio agio.</translation>
+        <translation>Sei paziente, affidabile e di una costanza ammirevole. Hai senso pratico e tieni entrambi i piedi ben piantati per terra. Sei leale con gli amici e ti dedichi anima e corpo alla famiglia. Lavori sodo e porti a termine ogni compito. Ami profondamente la bellezza, l&apos;arte e la musica. Ti godi le cose belle della vita, come la buona cucina, i tessuti morbidi e una casa confortevole. Hai un cuore caldo e affettuoso. Nelle crisi mantieni la calma, e gli altri si appoggiano alla tua forza. Gestisci il denaro con giudizio e costruisci la tua sicurezza nel tempo. Hai una grande determinazione e non ti arrendi facilmente. Sai riconoscere la qualità al primo sguardo. Con le persone che ami sei di una grande generosità. Come partner sei fedele e affidabile. La tua presenza calma e gentile mette le persone a proprio agio.</translation>
     </message>
     <message>
         <source>You can be stubborn and hate to change your mind. You are sometimes possessive of people and things. You may be lazy when comfort calls. You can be slow to forgive. You resist change even when it is needed. You are prone to overindulgence in food and luxury. You can be materialistic and too fond of possessions. You may become jealous in love. Once angered, you can be slow to calm down and hard to reason with.</source>
@@ -892,7 +892,7 @@
     </message>
     <message>
         <source>You are quick-witted, clever and endlessly curious. You love to learn and absorb new information with ease. You are a brilliant talker who can chat with anyone about anything. You are adaptable and handle change gracefully. You have a lively sense of humor. You are youthful in spirit at any age. You can juggle several tasks at once. You are sociable and make friends wherever you go. You are inventive and full of bright ideas. You write and speak with flair and can explain complex ideas in simple words. You enjoy variety and keep life interesting for everyone around you. You see both sides of every argument. You are open-minded and tolerant of other points of view. Your energy and charm make you delightful company at any gathering.</source>
-        <translation>Hai una mente pronta e brillante e una curiosità senza fine. Ami imparare e assorbi con facilità nuove informazioni. Hai una parlantina brillante e sai chiacchierare con chiunque di qualsiasi cosa. Sai adattarti e affronti i cambiamenti con disinvoltura. Hai un vivace senso dell&apos;umorismo. Hai uno spirito giovane a qualsiasi età. Riesci a destreggiarti tra più attività contemporaneamente. Sei socievole e fai amicizia ovunque tu vada. Hai inventiva e sei una fucina di idee brillanti. Scrivi e parli con stile e sai spiegare concetti complessi con parole semplici. Ami la varietà e rendi la vita interessante per tutti quelli che ti stanno intorno. Sai vedere entrambe le facce di ogni questione. Hai una mentalità aperta e rispetti i punti di vista altrui. La tua energia e il tuo fascino fanno di te una compagnia deliziosa in ogni occasione.</translation>
+        <translation>Hai una mente pronta e brillante e una curiosità senza fine. Ami imparare e assorbi con facilità nuove informazioni. Hai il dono della parola e sai chiacchierare con chiunque di qualsiasi cosa. Sai adattarti e affronti i cambiamenti con disinvoltura. Hai un vivace senso dell&apos;umorismo. Hai uno spirito giovane a qualsiasi età. Riesci a destreggiarti tra più attività contemporaneamente. Sei socievole e fai amicizia ovunque tu vada. Hai inventiva e sei una fucina di idee brillanti. Scrivi e parli con stile e sai spiegare concetti complessi con parole semplici. Ami la varietà e rendi la vita interessante per tutti quelli che ti stanno intorno. Sai vedere entrambe le facce di ogni questione. Hai una mentalità aperta e rispetti i punti di vista altrui. La tua energia e il tuo fascino fanno di te una compagnia deliziosa in ogni occasione.</translation>
     </message>
     <message>
         <source>You can be restless and easily bored. You are sometimes inconsistent and change your mind by the hour. You may be superficial and skim the surface of things. You can be nervous and high-strung. You tend to gossip more than you should. You find it hard to commit to one plan or one person. You can be cunning when it suits you. You often scatter your energy across too many projects. You may seem unreliable to others. You can talk your way out of trouble too easily. You sometimes rely on charm rather than hard work to get by.</source>
@@ -956,7 +956,7 @@
     </message>
     <message>
         <source>You are generous, warm-hearted and big-spirited. You are a born leader who takes charge with style and grace. You are confident and carry yourself with natural dignity. You are creative and have a flair for the dramatic. You are loyal to your friends and fiercely protective of them. You are cheerful and bring sunshine wherever you go. You are enthusiastic about life and live it to the full. You are broad-minded and tolerant of human failings. You are ambitious and aim for the very top in all you do. You are honest and expect honesty in return. You are playful and love to have fun with friends and children alike. You are a wonderful host who loves to entertain. You are courageous in the face of difficulty. You have a great capacity for love and affection. You are proud of your achievements, and rightly so. You encourage others to shine as well and praise them generously. You are faithful in love and true to your word. Your warmth and magnetism draw admirers to you like moths to a flame.</source>
-        <translation>Hai un cuore generoso, caldo e magnanimo. Comandare è nella tua natura, e prendi le redini con stile e grazia. Hai fiducia in te e ti muovi con una dignità naturale. Hai una vena creativa e un talento per la teatralità. Sei leale con gli amici e li difendi con fierezza. Hai un carattere allegro e porti il sole ovunque tu vada. Affronti la vita con entusiasmo e la vivi appieno. Hai una mente aperta e sei indulgente con le debolezze umane. Hai grandi ambizioni e punti al massimo in tutto ciò che fai. Tieni all&apos;onestà e la pretendi anche dagli altri. Hai un animo giocoso e ami divertirti con gli amici come con i bambini. Sai ricevere in modo splendido e ami intrattenere gli ospiti. Di fronte alle difficoltà dimostri coraggio. Hai una grande capacità di amare e di dare affetto. Provi orgoglio per i tuoi successi, e a ragione. Incoraggi anche gli altri a brillare e li lodi con generosità. In amore sei fedele e mantieni sempre la parola data. Il tuo calore e il tuo magnetismo attirano gli ammiratori come la fiamma attira le falene.</translation>
+        <translation>Hai un cuore generoso, caldo e magnanimo. Comandare è nella tua natura, e prendi le redini con stile e grazia. Hai fiducia in te e ti muovi con una dignità naturale. Hai una vena creativa e un talento per la teatralità. Sei leale con gli amici e li difendi a spada tratta. Hai un carattere allegro e porti il sole ovunque tu vada. Affronti la vita con entusiasmo e la vivi appieno. Hai una mente aperta e sei indulgente con le debolezze umane. Hai grandi ambizioni e punti al massimo in tutto ciò che fai. Tieni all&apos;onestà e la pretendi anche dagli altri. Hai un animo giocoso e ami divertirti con gli amici come con i bambini. Sai ricevere in modo splendido e ami intrattenere gli ospiti. Di fronte alle difficoltà dimostri coraggio. Hai una grande capacità di amare e di dare affetto. Provi orgoglio per i tuoi successi, e a ragione. Incoraggi anche gli altri a brillare e li lodi con generosità. In amore sei fedele e mantieni sempre la parola data. Il tuo calore e il tuo magnetismo attirano gli ammiratori come la fiamma attira le falene.</translation>
     </message>
     <message>
         <source>You can be vain and love to be admired. You are sometimes arrogant and overbearing. You may be pompous when you feel important. You can be bossy and patronizing. You like to be the center of attention at all times. You are easily wounded by criticism. You can be stubborn about your opinions. You sometimes spend lavishly beyond your means. You may be intolerant of people who do not share your views. You can be dogmatic and refuse to admit you are wrong. You dislike playing second fiddle to anyone. You tend to exaggerate your own importance. You can sulk when ignored. You sometimes demand loyalty while forgetting that it must be earned.</source>
@@ -1088,7 +1088,7 @@
     </message>
     <message>
         <source>You are practical, prudent and ambitious. You are disciplined and work steadily toward long-term goals. You are patient and willing to wait for success. You are responsible and take your duties seriously. You are reliable, and people know they can count on you. You have a dry and witty sense of humor. You are persistent and do not give up when things get hard. You are careful with money and plan for the future. You respect tradition and the wisdom of experience. You are organized and make the most of your time. You are loyal to family and friends and stand by them for life. You are a capable manager who gets things done. Your quiet determination and sense of purpose carry you to the top of any mountain you choose to climb.</source>
-        <translation>Hai senso pratico, prudenza e grandi ambizioni. Hai disciplina e lavori con costanza verso obiettivi a lungo termine. Sei paziente e sai aspettare il successo. Sei responsabile e prendi sul serio i tuoi doveri. Sei affidabile e la gente sa di poter contare su di te. Hai un senso dell&apos;umorismo asciutto e arguto. Sei perseverante e non ti arrendi quando le cose si fanno difficili. Amministri il denaro con attenzione e fai progetti per il futuro. Rispetti la tradizione e la saggezza che viene dall&apos;esperienza. Sai organizzarti e sfrutti al meglio il tuo tempo. Sei leale con la famiglia e gli amici e resti al loro fianco per tutta la vita. Hai doti di gestione e sai portare a termine le cose. La tua silenziosa determinazione e il tuo senso dello scopo ti portano in vetta a qualsiasi montagna tu decida di scalare.</translation>
+        <translation>Hai senso pratico, prudenza e grandi ambizioni. Hai una forte autodisciplina e lavori con costanza verso obiettivi a lungo termine. Sei paziente e sai aspettare il successo. Sei responsabile e prendi sul serio i tuoi doveri. Sei affidabile e la gente sa di poter contare su di te. Hai un senso dell&apos;umorismo asciutto e arguto. Sei perseverante e non ti arrendi quando le cose si fanno difficili. Amministri il denaro con attenzione e fai progetti per il futuro. Rispetti la tradizione e la saggezza che viene dall&apos;esperienza. Sai organizzarti e sfrutti al meglio il tuo tempo. Sei leale con la famiglia e gli amici e resti al loro fianco per tutta la vita. Hai ottime doti manageriali e sai portare a termine ciò che inizi. La tua silenziosa determinazione e la chiarezza dei tuoi obiettivi ti portano in vetta a qualsiasi montagna tu decida di scalare.</translation>
     </message>
     <message>
         <source>You can be pessimistic and expect the worst. You are sometimes rigid and set in your ways. You may be too serious and forget to have fun. You can be cold and distant with people you do not know well. You tend to be a workaholic who neglects rest and play. You can be stubborn and unwilling to listen to new ideas. You are sometimes miserly with money. You may judge others by their status or success. You can be unforgiving of mistakes, including your own. You sometimes bottle up your worries and carry the weight of the world alone.</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>You are friendly, humane and deeply concerned with the welfare of others. You are original and inventive, always full of fresh ideas. You are independent and value your freedom above almost everything. You are intellectual and love to explore new theories and technologies. You are honest and loyal to your friends, whom you treat as family. You are progressive and look to the future rather than the past. You are open-minded and accept people as they are. You are a true humanitarian who dreams of a better world for everyone. You are clever and can solve problems in unusual ways. You are tolerant of differences and quick to defend the underdog. Your vision and willingness to be different make you a genuine pioneer who helps move the world forward.</source>
-        <translation>Sei cordiale, hai un grande senso di umanità e ti sta profondamente a cuore il benessere degli altri. Hai originalità e spirito inventivo, e non ti mancano mai idee fresche. Sei indipendente e metti la tua libertà al di sopra di quasi ogni cosa. Hai una mente intellettuale e ami esplorare nuove teorie e tecnologie. Con gli amici, che consideri parte della famiglia, dimostri onestà e lealtà. Hai idee progressiste e guardi al futuro più che al passato. Hai una mente aperta e accetti le persone come sono. Hai un autentico spirito umanitario e sogni un mondo migliore per tutti. Sei intelligente e sai risolvere i problemi in modi insoliti. Rispetti le differenze e corri subito in difesa di chi è svantaggiato. La tua lungimiranza e il tuo coraggio di distinguerti fanno di te un&apos;autentica figura pionieristica che aiuta il mondo a progredire.</translation>
+        <translation>Sei cordiale, hai un grande senso di umanità e ti sta profondamente a cuore il benessere degli altri. Hai originalità e spirito inventivo, e non ti mancano mai idee fresche. Sei indipendente e metti la tua libertà al di sopra di quasi ogni cosa. Hai interessi intellettuali e ami esplorare nuove teorie e tecnologie. Con gli amici, che consideri parte della famiglia, dimostri onestà e lealtà. Hai idee progressiste e guardi al futuro più che al passato. Hai una mente aperta e accetti le persone come sono. Hai un autentico spirito umanitario e sogni un mondo migliore per tutti. Sei intelligente e sai risolvere i problemi in modi insoliti. Rispetti le differenze e corri subito in difesa di chi è svantaggiato. La tua lungimiranza e il tuo coraggio di distinguerti fanno di te un&apos;autentica figura pionieristica che aiuta il mondo a progredire.</translation>
     </message>
     <message>
         <source>You can be detached and seem emotionally distant to those who love you. You are sometimes stubborn and refuse to change your opinions once they are formed. You may be unpredictable, and your sudden changes of plan can unsettle others. You can be contrary just for the sake of it. You tend to rebel against rules, even sensible ones. You are sometimes tactless when you speak your mind. You may be aloof and keep people at arm&apos;s length. You can be so wrapped up in big ideas that you forget practical matters. You sometimes value your independence so much that you avoid close ties. You can be eccentric in ways that puzzle the people around you.</source>
@@ -1132,7 +1132,7 @@
     </message>
     <message>
         <source>You are imaginative, sensitive and deeply compassionate. You are kind and gentle, and you feel the pain of others as if it were your own. You are intuitive and often sense things before they happen. You are selfless and always ready to help those in need. You are artistic and have a rich inner world of dreams. You are adaptable and flow easily with the changes of life. You are romantic and devoted in love. You are a wonderful listener who never judges or criticizes. You are spiritual and drawn to the mysteries of life. You are modest and never seek the limelight for yourself. Your gentle soul and generous heart make the world a softer and kinder place for all who know you.</source>
-        <translation>Hai molta fantasia, una grande sensibilità e una profonda compassione. Sei gentile e dolce, e senti il dolore degli altri come se fosse tuo. Hai un forte intuito e spesso percepisci le cose prima che accadano. Sei altruista e aiuti sempre volentieri chi ha bisogno. Hai un animo artistico e un ricco mondo interiore fatto di sogni. Hai una grande capacità di adattamento e segui con naturalezza il flusso dei cambiamenti della vita. In amore ti doni con romanticismo e devozione. Sai ascoltare in modo meraviglioso, senza mai giudicare né criticare. Hai un&apos;indole spirituale e i misteri della vita ti affascinano. Sei una persona umile e non cerchi mai le luci della ribalta. La tua anima gentile e il tuo cuore generoso rendono il mondo un luogo più dolce e più buono per tutti quelli che ti conoscono.</translation>
+        <translation>Hai molta fantasia, una grande sensibilità e una profonda compassione. Sei gentile e dolce, e senti il dolore degli altri come se fosse tuo. Hai un forte intuito e spesso percepisci le cose prima che accadano. Sei altruista e aiuti sempre volentieri chi ha bisogno. Hai un animo artistico e un ricco mondo interiore fatto di sogni. Hai una grande capacità di adattamento e segui con naturalezza il flusso dei cambiamenti della vita. In amore ti doni con romanticismo e devozione. Sai ascoltare come pochi, senza mai giudicare né criticare. Hai un&apos;indole spirituale e i misteri della vita ti affascinano. Sei una persona umile e non cerchi mai le luci della ribalta. La tua anima gentile e il tuo cuore generoso rendono il mondo un luogo più dolce e più buono per tutti quelli che ti conoscono.</translation>
     </message>
     <message>
         <source>You can be escapist and retreat into a world of fantasy. You are sometimes vague and find it hard to make decisions. You may be easily led astray by stronger personalities. You can be oversensitive and take things too personally. You tend to be disorganized and often lose track of time. You sometimes play the martyr and suffer in silence. You can be too trusting, and others may take advantage of your good nature.</source>
@@ -1272,7 +1272,7 @@ Vuoi sostituirlo?</translation>
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>L&apos;applicazione è già in esecuzione</translation>
+        <translation>Il programma è già in esecuzione</translation>
     </message>
     <message>
         <source>KV Dwellstar needs a graphical desktop, but no display is available.</source>
