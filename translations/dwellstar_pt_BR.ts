@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Indique um amigo</translation>
+        <translation>Indicar um amigo</translation>
     </message>
     <message>
         <source>Your Message<byte value="xd"/>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Indique um amigo &amp;agora</translation>
+        <translation>Indicar um amigo &amp;agora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Velmora is the most popular online discussion community of its kind. It is the best resource on the occult. Visit %1 now!</source>
-        <translation>Velmora é a comunidade de discussão on-line mais popular do gênero. É a melhor fonte sobre ocultismo. Visite %1 agora!</translation>
+        <translation>A Velmora é a comunidade de discussão on-line mais popular do gênero. É a melhor fonte sobre ocultismo. Visite %1 agora!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Ganhe dinheiro on-line</translation>
+        <translation>&amp;Ganhar dinheiro on-line</translation>
     </message>
     <message>
         <source>Please Fill In The Below Details:</source>
@@ -354,7 +354,7 @@
     <message>
         <source>Please Enter Only Alphabet</source>
         <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
-        <translation>Por favor, use apenas letras de A a Z (sem acentos) e espaços.</translation>
+        <translation>Por favor, use apenas letras e espaços.</translation>
     </message>
     <message>
         <source>Please Enter Your First Name</source>
@@ -378,11 +378,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Por favor, informe um dia ou mês correto!</translation>
+        <translation>Por favor, informe um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Por favor, informe um dia ou mês correto !</translation>
+        <translation>Por favor, informe um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Preferred Colors</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>You will love light, airy rooms with plenty of windows, pale walls and flexible furniture that can be moved around easily whenever you feel the urge for a change of scene.</source>
-        <translation>Você vai adorar ambientes claros e arejados, com muitas janelas, paredes em tons pálidos e móveis versáteis, fáceis de mudar de lugar sempre que bater a vontade de mudar de ares.</translation>
+        <translation>Você vai adorar ambientes claros e arejados, com muitas janelas, paredes em tons pálidos e móveis versáteis, fáceis de trocar de lugar sempre que bater a vontade de mudar de ares.</translation>
     </message>
     <message>
         <source>You will like bookshelves in every room, filled with books, magazines and puzzles.</source>
@@ -1116,7 +1116,7 @@
     </message>
     <message>
         <source>You can be detached and seem emotionally distant to those who love you. You are sometimes stubborn and refuse to change your opinions once they are formed. You may be unpredictable, and your sudden changes of plan can unsettle others. You can be contrary just for the sake of it. You tend to rebel against rules, even sensible ones. You are sometimes tactless when you speak your mind. You may be aloof and keep people at arm&apos;s length. You can be so wrapped up in big ideas that you forget practical matters. You sometimes value your independence so much that you avoid close ties. You can be eccentric in ways that puzzle the people around you.</source>
-        <translation>Você pode demonstrar desapego e parecer emocionalmente distante para as pessoas que amam você. Às vezes se recusa teimosamente a mudar de opinião depois de formá-la. Pode ser imprevisível, e suas mudanças repentinas de planos podem desestabilizar os outros. Pode ser do contra só pelo gosto de contrariar. Tende a se rebelar contra as regras, mesmo as sensatas. Às vezes fala o que pensa sem nenhum tato. Pode ter um ar distante e manter as pessoas a uma distância segura. Pode se envolver tanto com grandes ideias que esquece as questões práticas. Às vezes valoriza tanto sua independência que evita laços próximos. Sua excentricidade pode intrigar as pessoas ao seu redor.</translation>
+        <translation>Você pode demonstrar desapego e parecer emocionalmente distante para as pessoas que amam você. Às vezes se recusa teimosamente a mudar de opinião depois de formá-la. Pode ser imprevisível, e suas mudanças repentinas de planos podem desestabilizar os outros. Pode ser do contra só pelo gosto de contrariar. Tende a se rebelar contra as regras, mesmo as sensatas. Às vezes fala o que pensa sem nenhum tato. Pode parecer indiferente e manter as pessoas à distância. Pode se envolver tanto com grandes ideias que esquece as questões práticas. Às vezes valoriza tanto sua independência que evita laços próximos. Sua excentricidade pode intrigar as pessoas ao seu redor.</translation>
     </message>
     <message>
         <source>Uranus and Saturn</source>
@@ -1283,7 +1283,7 @@ Deseja substituí-lo?</translation>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Pode haver uma atualização disponível para este software.<byte value="xd"/>Deseja procurar atualizações?</translation>
+        <translation>Pode haver uma atualização disponível para este software.<byte value="xd"/>Deseja verificar se há atualizações?</translation>
     </message>
 </context>
 </TS>
