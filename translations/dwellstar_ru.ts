@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Save the reading in &lt;file&gt; instead of printing it: .pdf, .png or .txt by its extension; another name gets .pdf. &quot;-&quot; prints it.</source>
-        <translation>Сохранить гороскоп в &lt;файл&gt; вместо вывода в терминал: формат .pdf, .png или .txt выбирается по расширению; к имени с другим расширением добавляется .pdf. «-» — вывод в терминал.</translation>
+        <translation>Сохранить гороскоп в &lt;файл&gt; вместо вывода в терминал: формат .pdf, .png или .txt выбирается по расширению; к любому другому имени (с другим расширением или без него) добавляется .pdf. «-» — вывод в терминал.</translation>
     </message>
     <message>
         <source>file</source>
@@ -354,7 +354,7 @@
     <message>
         <source>Please Enter Only Alphabet</source>
         <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
-        <translation>Пожалуйста, вводите только латинские буквы от A до Z (без диакритических знаков) и пробелы</translation>
+        <translation>Пожалуйста, вводите только буквы и пробелы</translation>
     </message>
     <message>
         <source>Please Enter Your First Name</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation>Пожалуйста, укажите день рождения</translation>
+        <translation>Пожалуйста, укажите, какого числа вы родились</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
@@ -378,11 +378,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Пожалуйста, укажите правильный день или месяц!</translation>
+        <translation>Пожалуйста, исправьте число или месяц!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Пожалуйста, укажите правильный день или месяц !</translation>
+        <translation>Пожалуйста, исправьте число или месяц!</translation>
     </message>
     <message>
         <source>Preferred Colors</source>
@@ -868,7 +868,7 @@
     </message>
     <message>
         <source>Color Green</source>
-        <translation>Зелёный цвет</translation>
+        <translation>Зелёный</translation>
     </message>
     <message>
         <source>Venus</source>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>You can be restless and easily bored. You are sometimes inconsistent and change your mind by the hour. You may be superficial and skim the surface of things. You can be nervous and high-strung. You tend to gossip more than you should. You find it hard to commit to one plan or one person. You can be cunning when it suits you. You often scatter your energy across too many projects. You may seem unreliable to others. You can talk your way out of trouble too easily. You sometimes rely on charm rather than hard work to get by.</source>
-        <translation>Вы бываете непоседливы и быстро начинаете скучать. Иногда вы непостоянны и меняете мнение каждый час. Вы можете быть поверхностны и скользить по верхам. Вы бываете нервны и легко возбудимы. Вы склонны сплетничать больше, чем следует. Вам трудно посвятить себя одному плану или одному человеку. Вы можете хитрить, когда вам это выгодно. Вы часто распыляете энергию на слишком многие проекты. Окружающим может казаться, что на вас нельзя положиться. Вы слишком легко выкручиваетесь из неприятностей благодаря красноречию. Иногда вы полагаетесь на обаяние, а не на упорный труд.</translation>
+        <translation>Вы бываете непоседливы и быстро начинаете скучать. Иногда вы непостоянны и меняете мнение каждый час. Вы можете быть поверхностны и скользить по верхам. Вы бываете нервны и легко возбудимы. Вы склонны сплетничать больше, чем следует. Вам трудно посвятить себя одному плану или одному человеку. Вы можете хитрить, когда вам это выгодно. Вы часто распыляете силы, берясь за слишком много дел. Окружающим может казаться, что на вас нельзя положиться. Вы слишком легко выкручиваетесь из неприятностей благодаря красноречию. Иногда вы полагаетесь на обаяние, а не на упорный труд.</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>You are caring, loving and deeply protective. You always put your family first. You have a wonderful memory, especially for people and events from the past. You are intuitive and can sense what others are feeling. You are loyal and stand by your loved ones through thick and thin. You are sympathetic and a good listener. You are imaginative and creative. You are tenacious and hold on to what matters to you. You are a natural homemaker. You love to cook for the people you care about. You are gentle, kind and patient. You are shrewd with money and rarely waste it. You are patriotic and proud of your roots. You cherish tradition and family history. You make others feel safe and welcome. You are emotionally intelligent. You are quick to comfort anyone in distress. You are persuasive in a quiet way. Your tender heart and devotion make you a treasured friend.</source>
-        <translation>Вы заботливы, ласковы и всегда готовы защитить близких. Для вас семья всегда на первом месте. У вас прекрасная память, особенно на людей и события прошлого. У вас развита интуиция, и вы чувствуете, что испытывают другие. Вы верны и поддерживаете близких в любых испытаниях. Вы отзывчивы и умеете слушать. У вас богатое воображение, и вы творческая натура. Вы упорны и крепко держитесь за то, что для вас важно. Вы прекрасно умеете создавать домашний уют. Вы любите готовить для тех, кто вам дорог. Вы мягки, добры и терпеливы. Вы практичны в денежных делах и редко тратите деньги впустую. Вы патриот и гордитесь своими корнями. Вы дорожите традициями и историей своей семьи. Рядом с вами другие чувствуют себя защищёнными и желанными. У вас высокий эмоциональный интеллект. Вы всегда спешите утешить любого, кто в беде. Вы умеете убеждать мягко и ненавязчиво. Ваше нежное сердце и преданность делают вас бесценным другом.</translation>
+        <translation>Вы заботливы, ласковы и всегда готовы защитить близких. Для вас семья всегда на первом месте. У вас прекрасная память, особенно на людей и события прошлого. У вас развита интуиция, и вы чувствуете, что испытывают другие. Вы верны и поддерживаете близких в любых испытаниях. Вы отзывчивы и умеете слушать. У вас богатое воображение, и вы творческая натура. Вы упорны и крепко держитесь за то, что для вас важно. Вы прекрасно умеете создавать домашний уют. Вы любите готовить для тех, кто вам дорог. Вы мягки, добры и терпеливы. Вы практичны в денежных делах и редко тратите деньги впустую. Вы любите свою родину и гордитесь своими корнями. Вы дорожите традициями и историей своей семьи. Рядом с вами другие чувствуют себя защищёнными и желанными. У вас высокий эмоциональный интеллект. Вы всегда спешите утешить любого, кто в беде. Вы умеете убеждать мягко и ненавязчиво. Ваше нежное сердце и преданность делают вас бесценным другом.</translation>
     </message>
     <message>
         <source>You can be moody, and your feelings change like the tides. You are sometimes overly sensitive and easily hurt. You may cling to the past and find it hard to let go. You can be overprotective of the people you love. You tend to worry about things that may never happen. You can retreat into your shell when upset. You are sometimes manipulative when you feel insecure. You may be touchy and take harmless remarks to heart. You can hold on to grudges for years. You are prone to self-pity when things go wrong. You can be suspicious of strangers. You sometimes smother others with too much care and attention.</source>
@@ -984,7 +984,7 @@
     </message>
     <message>
         <source>You can be fussy and overly critical of others. You are sometimes a perfectionist who is never satisfied. You may worry too much about small things. You can be harsh in your judgments. You tend to be a little too conservative. You often neglect your own needs while caring for others. You can be shy and reluctant to show your feelings.</source>
-        <translation>Вы бываете придирчивы и слишком критичны к другим. Иногда в вас просыпается перфекционист, которому всё не так. Вы можете слишком переживать из-за мелочей. Вы бываете резки в суждениях. Вы склонны к излишнему консерватизму. Заботясь о других, вы часто забываете о собственных нуждах. Вы можете быть застенчивы и неохотно показываете свои чувства.</translation>
+        <translation>Вы бываете придирчивы и слишком критичны к другим. Иногда в вас просыпается перфекционист, которому всё не так. Вы можете слишком переживать из-за мелочей. Вы бываете резки в суждениях. Вы склонны к излишнему консерватизму. Заботясь о других, вы часто забываете о собственных нуждах. Вы бываете застенчивы и неохотно показываете свои чувства.</translation>
     </message>
     <message>
         <source>Brown</source>
@@ -1004,7 +1004,7 @@
     </message>
     <message>
         <source>You are charming, diplomatic and easygoing. You have a strong sense of fairness and justice. You are a natural peacemaker in any dispute. You are romantic and idealistic in love. You appreciate beauty in all its forms. You have refined taste and an eye for elegance. You are sociable and enjoy good company. You are gracious and polite, even to people you dislike. You see every side of a question before you decide. You work best in partnership with others. You are cooperative and tactful. You are a gentle and considerate friend. You bring harmony to any group. Your grace and good manners win you friends wherever you go and make every gathering you attend a little more pleasant for everyone who shares it with you.</source>
-        <translation>Вы обаятельны, дипломатичны и легки в общении. У вас развито чувство честности и справедливости. В любом споре вы прирождённый миротворец. В любви вы романтичны и склонны к идеализму. Вы цените красоту во всех её проявлениях. У вас утончённый вкус и чутьё на элегантность. Вы общительны и любите приятную компанию. Вы любезны и вежливы даже с теми, кто вам не нравится. Прежде чем принять решение, вы рассматриваете вопрос со всех сторон. Лучше всего вы работаете в партнёрстве с другими. Вы готовы к сотрудничеству и тактичны. Вы мягкий и внимательный друг. Вы вносите гармонию в любой коллектив. Изящество и хорошие манеры помогают вам заводить друзей, где бы вы ни оказались, и делают любую встречу, на которой вы присутствуете, чуточку приятнее для всех, кто разделяет её с вами.</translation>
+        <translation>Вы обаятельны, дипломатичны и легки в общении. У вас обострённое чувство справедливости. В любом споре вы прирождённый миротворец. В любви вы романтичны и склонны к идеализму. Вы цените красоту во всех её проявлениях. У вас утончённый вкус и чутьё на элегантность. Вы общительны и любите приятную компанию. Вы любезны и вежливы даже с теми, кто вам не нравится. Прежде чем принять решение, вы рассматриваете вопрос со всех сторон. Лучше всего вы работаете в партнёрстве с другими. Вы готовы к сотрудничеству и тактичны. Вы мягкий и внимательный друг. Вы вносите гармонию в любой коллектив. Изящество и хорошие манеры помогают вам заводить друзей, где бы вы ни оказались, и делают любую встречу, на которой вы присутствуете, чуточку приятнее для всех, кто разделяет её с вами.</translation>
     </message>
     <message>
         <source>You can be indecisive and spend ages weighing up every option. You are sometimes easily influenced by the opinions of others. You may be flirtatious and a little fickle in matters of love. You tend to avoid confrontation even when it is truly needed. You can be self-indulgent and lazy when it suits you. You sometimes hide your true feelings just to keep the peace.</source>
@@ -1116,7 +1116,7 @@
     </message>
     <message>
         <source>You can be detached and seem emotionally distant to those who love you. You are sometimes stubborn and refuse to change your opinions once they are formed. You may be unpredictable, and your sudden changes of plan can unsettle others. You can be contrary just for the sake of it. You tend to rebel against rules, even sensible ones. You are sometimes tactless when you speak your mind. You may be aloof and keep people at arm&apos;s length. You can be so wrapped up in big ideas that you forget practical matters. You sometimes value your independence so much that you avoid close ties. You can be eccentric in ways that puzzle the people around you.</source>
-        <translation>Иногда вы держитесь отчуждённо, и любящим вас людям не хватает вашей душевной теплоты. Порой вы упрямы и, составив мнение, отказываетесь его менять. Вы бываете непредсказуемы, и ваши внезапные смены планов могут выбивать других из колеи. Вы можете противоречить просто из духа противоречия. Вы склонны бунтовать против правил, даже разумных. Иногда вы бестактны, когда высказываете то, что думаете. Вы бываете замкнуты и держите людей на расстоянии. Вы можете так увлечься грандиозными идеями, что забываете о практических делах. Иногда вы так дорожите своей независимостью, что избегаете близких отношений. Ваша эксцентричность порой озадачивает окружающих.</translation>
+        <translation>Иногда вы держитесь отчуждённо, и любящим вас людям не хватает вашей душевной теплоты. Порой вы упрямы и, составив мнение, отказываетесь его менять. Вы бываете непредсказуемы, и ваши внезапные смены планов могут выбивать других из колеи. Вы можете противоречить просто из духа противоречия. Вы склонны бунтовать против правил, даже разумных. Иногда вы бестактны, когда высказываете то, что думаете. Вы бываете замкнуты и держите людей на расстоянии. Грандиозные идеи порой так захватывают вас, что вы забываете о практических делах. Иногда вы так дорожите своей независимостью, что избегаете близких отношений. Ваша эксцентричность порой озадачивает окружающих.</translation>
     </message>
     <message>
         <source>Uranus and Saturn</source>
@@ -1136,7 +1136,7 @@
     </message>
     <message>
         <source>You can be escapist and retreat into a world of fantasy. You are sometimes vague and find it hard to make decisions. You may be easily led astray by stronger personalities. You can be oversensitive and take things too personally. You tend to be disorganized and often lose track of time. You sometimes play the martyr and suffer in silence. You can be too trusting, and others may take advantage of your good nature.</source>
-        <translation>Вы склонны к эскапизму и уходите в мир фантазий. Иногда вам не хватает ясности, и вам трудно принимать решения. Более сильные личности могут легко сбить вас с пути. Вы бываете слишком ранимы и всё принимаете на свой счёт. Вы склонны к неорганизованности и часто теряете счёт времени. Иногда вы изображаете мученичество и страдаете молча. Вы бываете слишком доверчивы, и другие могут злоупотребить вашей добротой.</translation>
+        <translation>Вы склонны к эскапизму и уходите в мир фантазий. Иногда вам не хватает ясности, и вам трудно принимать решения. Более сильные личности могут легко сбить вас с пути. Вы бываете слишком ранимы и всё принимаете на свой счёт. Вы склонны к неорганизованности и часто теряете счёт времени. Иногда вы строите из себя жертву и молча страдаете. Вы бываете слишком доверчивы, и другие могут злоупотребить вашей добротой.</translation>
     </message>
     <message>
         <source>Neptune and Jupiter</source>
