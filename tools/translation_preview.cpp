@@ -9,18 +9,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTranslator>
 #include <QWidget>
 
 #include "app/startup.h"
 #include "forms/control_access.h"
 #include "forms/control_properties.h"
-#include "forms/language.h"
+#include "language/language.h"
 #include "outreach/frm_nag_screen2.h"
 #include "reading/reading.h"
 #include "reading/sun_sign.h"
 #include "shell/reading_command.h"
-#include "shell/reading_words.h"
 #include "shell/window_manager.h"
 #include "support/widget_helpers.h"
 
@@ -61,13 +59,10 @@ bool look(const QString& window, const QString& label, bool designed, const QStr
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QTranslator translation;
-    if (argc < 2 || !translation.load(QString::fromLocal8Bit(argv[1]))) {
+    if (argc < 2 || !language::useFile(QString::fromLocal8Bit(argv[1]))) {
         std::fputs("usage: dwellstar_translation_preview <file.qm> [<output folder>]\n", stderr);
         return 2;
     }
-    QCoreApplication::installTranslator(&translation);
-    forms::setTranslationLocale(QLocale(translation.language()));
     app::prepareApplication();
     // No folder: no pictures.
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
@@ -91,8 +86,8 @@ int main(int argc, char** argv) {
         reading::Reading result{std::string(reading::signName(sign)),
                                 reading::lookUpProfile(reading::signName(sign))};
         shell::applyReading(result);
-        fits =
-            look(shell::kResultWindow, shell::readingWord(result.signName), false, folder) && fits;
+        fits = look(shell::kResultWindow, language::readingWord(result.signName), false, folder) &&
+               fits;
     }
     return fits ? 0 : 1;
 }

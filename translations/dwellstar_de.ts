@@ -47,6 +47,26 @@
         <source>Home design tips for your sun sign. Without options KV Dwellstar opens its windows; given the details of a reading, it prints the reading as text, or saves it, and opens no window.</source>
         <translation>Einrichtungstipps für Ihr Sternzeichen. Ohne Optionen öffnet KV Dwellstar seine Fenster; mit den Angaben für eine Deutung gibt es die Deutung als Text aus oder speichert sie und öffnet kein Fenster.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no language of KV Dwellstar: give one of %2.</source>
+        <translation>„%1“ ist keine Sprache von KV Dwellstar: Geben Sie eine von %2 an.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version anzeigen.</translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt;, one of %1, instead of the desktop&apos;s; also for the windows.</source>
+        <translation>Spricht die Sprache &lt;Code&gt;, eine von %1, statt der des Desktops; auch in den Fenstern.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -350,10 +370,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The Desktop&apos;s Language (%1)</source>
+        <translation>Sprache des Desktops (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
+        <extracomment>Shown when a name box refuses a character: say which ones it takes (letters of any alphabet, with their accents; small ones become capitals; and blanks).</extracomment>
         <translation>Bitte geben Sie nur Buchstaben und Leerzeichen ein</translation>
     </message>
     <message>

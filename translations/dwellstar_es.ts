@@ -47,6 +47,26 @@
         <source>Home design tips for your sun sign. Without options KV Dwellstar opens its windows; given the details of a reading, it prints the reading as text, or saves it, and opens no window.</source>
         <translation>Consejos de decoración del hogar según tu signo solar. Sin opciones, KV Dwellstar abre sus ventanas; con los datos de una lectura, muestra la lectura como texto, o la guarda, sin abrir ninguna ventana.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no language of KV Dwellstar: give one of %2.</source>
+        <translation>«%1» no es un idioma de KV Dwellstar: indica uno de estos: %2.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt;, one of %1, instead of the desktop&apos;s; also for the windows.</source>
+        <translation>Usa el idioma &lt;código&gt;, uno de %1, en lugar del del escritorio; también en las ventanas.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -350,10 +370,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The Desktop&apos;s Language (%1)</source>
+        <translation>Idioma del escritorio (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
+        <extracomment>Shown when a name box refuses a character: say which ones it takes (letters of any alphabet, with their accents; small ones become capitals; and blanks).</extracomment>
         <translation>Escribe solo letras y espacios</translation>
     </message>
     <message>

@@ -47,6 +47,26 @@
         <source>Home design tips for your sun sign. Without options KV Dwellstar opens its windows; given the details of a reading, it prints the reading as text, or saves it, and opens no window.</source>
         <translation>Conseils de décoration selon votre signe solaire. Sans option, KV Dwellstar ouvre ses fenêtres&#xa0;; si on lui donne les données d&apos;un profil, il l&apos;affiche sous forme de texte ou l&apos;enregistre, sans ouvrir de fenêtre.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no language of KV Dwellstar: give one of %2.</source>
+        <translation>« %1 » n&apos;est pas une langue de KV Dwellstar : indiquez l&apos;une de celles-ci : %2.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt;, one of %1, instead of the desktop&apos;s; also for the windows.</source>
+        <translation>Utilise la langue &lt;code&gt;, parmi %1, au lieu de celle du bureau ; vaut aussi pour les fenêtres.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -350,10 +370,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The Desktop&apos;s Language (%1)</source>
+        <translation>Langue du bureau (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
+        <extracomment>Shown when a name box refuses a character: say which ones it takes (letters of any alphabet, with their accents; small ones become capitals; and blanks).</extracomment>
         <translation>Veuillez ne saisir que des lettres et des espaces</translation>
     </message>
     <message>

@@ -47,6 +47,26 @@
         <source>Home design tips for your sun sign. Without options KV Dwellstar opens its windows; given the details of a reading, it prints the reading as text, or saves it, and opens no window.</source>
         <translation>Consigli di arredamento per il tuo segno zodiacale. Senza opzioni, KV Dwellstar apre le sue finestre; se riceve i dati per una lettura, la stampa come testo, oppure la salva, senza aprire alcuna finestra.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no language of KV Dwellstar: give one of %2.</source>
+        <translation>&quot;%1&quot; non è una lingua di KV Dwellstar: indicane una tra %2.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostra questa guida.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt;, one of %1, instead of the desktop&apos;s; also for the windows.</source>
+        <translation>Usa la lingua &lt;codice&gt;, una tra %1, invece di quella del desktop; vale anche per le finestre.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>codice</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -350,10 +370,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The Desktop&apos;s Language (%1)</source>
+        <translation>Lingua del desktop (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
+        <extracomment>Shown when a name box refuses a character: say which ones it takes (letters of any alphabet, with their accents; small ones become capitals; and blanks).</extracomment>
         <translation>Inserisci solo lettere e spazi</translation>
     </message>
     <message>

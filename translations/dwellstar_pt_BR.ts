@@ -47,6 +47,26 @@
         <source>Home design tips for your sun sign. Without options KV Dwellstar opens its windows; given the details of a reading, it prints the reading as text, or saves it, and opens no window.</source>
         <translation>Dicas de decoração para o seu signo solar. Sem opções, o KV Dwellstar abre suas janelas; com os dados de uma leitura, ele exibe a leitura como texto, ou a salva, sem abrir nenhuma janela.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no language of KV Dwellstar: give one of %2.</source>
+        <translation>&quot;%1&quot; não é um idioma do KV Dwellstar: informe um destes: %2.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostra a versão.</translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt;, one of %1, instead of the desktop&apos;s; also for the windows.</source>
+        <translation>Usa o idioma &lt;código&gt;, um de %1, em vez do idioma da área de trabalho; vale também para as janelas.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -350,10 +370,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The Desktop&apos;s Language (%1)</source>
+        <translation>Idioma da área de trabalho (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Shown when a name box refuses a character: say which ones it takes (the letters A to Z, small ones become capitals, and blanks).</extracomment>
+        <extracomment>Shown when a name box refuses a character: say which ones it takes (letters of any alphabet, with their accents; small ones become capitals; and blanks).</extracomment>
         <translation>Por favor, use apenas letras e espaços.</translation>
     </message>
     <message>

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -9,24 +10,22 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QSet>
 
+#include "app/options.h"
 #include "app/startup.h"
-#include "app/translations.h"
-#include "forms/form_builder.h"
-#include "forms/picture_lists.h"
 #include "forms/units.h"
+#include "language/language.h"
 #include "platform/services.h"
 #include "reading/reading.h"
-#include "shell/frm_display.h"
-#include "shell/reading_command.h"
+#include "shell/name_rule.h"
 #include "shell/reading_export.h"
-#include "shell/reading_words.h"
 #include "site_config.h"
 
 namespace app::commandLine {
 
 namespace {
+
+using options::Id;
 
 struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -67,31 +66,68 @@ void refuse(const QString& message) {
     platform::showMessage(message);
 }
 
-struct Options {
-    QCommandLineOption firstName{QStringLiteral("first-name"), CommandLine::tr("First name."),
-                                 CommandLine::tr("name")};
-    QCommandLineOption middleName{QStringLiteral("middle-name"), CommandLine::tr("Middle name."),
-                                  CommandLine::tr("name")};
-    QCommandLineOption lastName{QStringLiteral("last-name"), CommandLine::tr("Last name."),
-                                CommandLine::tr("name")};
-    QCommandLineOption birthDate{QStringLiteral("birth-date"),
-                                 CommandLine::tr("Date of birth, such as 1990-08-15."),
-                                 CommandLine::tr("yyyy-mm-dd")};
-    QCommandLineOption output{
-        {QStringLiteral("o"), QStringLiteral("output")},
-        CommandLine::tr("Save the reading in <file> instead of printing it: .pdf, .png or .txt "
-                        "by its extension; another name gets .pdf. \"-\" prints it."),
-        CommandLine::tr("file")};
+QString said(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
 
-    bool readingAsked(const QCommandLineParser& parser) const {
-        for (const QCommandLineOption* option :
-             {&firstName, &middleName, &lastName, &birthDate, &output}) {
-            if (parser.isSet(*option))
-                return true;
+QString codes() {
+    return language::available().join(QStringLiteral(", "));
+}
+
+/// The table's options in a parser, in the language spoken.
+class Arguments {
+public:
+    Arguments() {
+        m_parser.setApplicationDescription(
+            CommandLine::tr("Home design tips for your sun sign. Without options KV Dwellstar "
+                            "opens its windows; given the details of a reading, it prints the "
+                            "reading as text, or saves it, and opens no window."));
+        for (const options::Option& option : options::kOptions) {
+            QStringList names{forms::toQString(option.longName)};
+            if (option.shortName != 0)
+                names.prepend(QString(QLatin1Char(option.shortName)));
+            QString description = said(option.description);
+            if (option.id == Id::Language)
+                description = description.arg(codes());
+            QCommandLineOption parsed(names, description);
+            if (option.valueName)
+                parsed.setValueName(said(option.valueName));
+            m_parser.addOption(parsed);
+            m_options.emplace(option.id, parsed);
         }
-        return false;
     }
+
+    bool parse(const QStringList& arguments) { return m_parser.parse(arguments); }
+    bool isSet(Id id) const { return m_parser.isSet(m_options.at(id)); }
+    QString value(Id id) const { return m_parser.value(m_options.at(id)); }
+    const QCommandLineParser& parser() const { return m_parser; }
+
+    bool readingAsked() const {
+        return std::any_of(std::begin(options::kReadingOptions), std::end(options::kReadingOptions),
+                           [this](Id id) { return isSet(id); });
+    }
+
+private:
+    QCommandLineParser m_parser;
+    std::map<Id, QCommandLineOption> m_options;
 };
+
+/// Speaks the language the arguments ask for, else the desktop's. False when the program does
+/// not speak it (the user has been told, in the desktop's language).
+bool speakAsked(const QStringList& arguments, QString& asked) {
+    language::useFirstOf();
+    Arguments first;
+    // Refusals of anything else come once the language is settled.
+    first.parse(arguments);
+    if (!first.isSet(Id::Language))
+        return true;
+    asked = first.value(Id::Language);
+    if (language::use(asked))
+        return true;
+    refuse(CommandLine::tr("\"%1\" is no language of KV Dwellstar: give one of %2.")
+               .arg(asked, codes()));
+    return false;
+}
 
 /// Day, month and year of "YYYY-MM-DD" into the entries as the lists would hold them: a year
 /// the list lacks leaves its entry empty. False for text of another form.
@@ -117,23 +153,22 @@ bool takeDate(const QString& text, reading::BirthDetails& details) {
 
 /// The details as the input window would take them, or nothing when a name or the date is
 /// refused (and the user has been told). A missing date is an empty date list.
-std::optional<reading::BirthDetails> detailsFrom(const QCommandLineParser& parser,
-                                                 const Options& options) {
+std::optional<reading::BirthDetails> detailsFrom(const Arguments& arguments) {
     reading::BirthDetails details;
-    for (const auto& [option, name] : {std::pair{&options.firstName, &details.firstName},
-                                       std::pair{&options.middleName, &details.middleName},
-                                       std::pair{&options.lastName, &details.lastName}}) {
-        const auto typed = reading::typedName(parser.value(*option).toStdU16String());
+    for (const auto& [option, name] : {std::pair{Id::FirstName, &details.firstName},
+                                       std::pair{Id::MiddleName, &details.middleName},
+                                       std::pair{Id::LastName, &details.lastName}}) {
+        const std::optional<QString> typed = shell::typedName(arguments.value(option));
         if (!typed) {
-            refuse(shell::readingWord(reading::kOnlyAlphabetMessage));
+            refuse(shell::nameRefusal());
             return std::nullopt;
         }
-        *name = *typed;
+        *name = typed->toStdU16String();
     }
-    if (parser.isSet(options.birthDate) && !takeDate(parser.value(options.birthDate), details)) {
+    if (arguments.isSet(Id::BirthDate) && !takeDate(arguments.value(Id::BirthDate), details)) {
         refuse(CommandLine::tr("\"%1\" is no date of birth: give it as yyyy-mm-dd, such as "
                                "1990-08-15.")
-                   .arg(parser.value(options.birthDate)));
+                   .arg(arguments.value(Id::BirthDate)));
         return std::nullopt;
     }
     return details;
@@ -142,102 +177,116 @@ std::optional<reading::BirthDetails> detailsFrom(const QCommandLineParser& parse
 /// Prints the reading, or saves it as Save Reading As does; the exit status.
 int keep(const reading::Reading& result, const reading::BirthDetails& details,
          const QString& output) {
-    shell::ReadingSheet sheet{result, details, {}, {}};
+    const shell::ReadingSheet sheet = shell::readingSheet(result, details);
     if (output.isEmpty() || output == QLatin1String("-")) {
         if (print(stdout, shell::readingText(sheet)))
             return kDone;
         refuse(CommandLine::tr("The reading could not be printed."));
         return kNotWritten;
     }
-    // The result window as it would show the reading, never shown: its picture is the PNG.
-    const std::unique_ptr<QWidget> window = forms::buildWindow(forms::frmDisplay());
-    const shell::frmDisplay::Controls shown = shell::frmDisplay::lookUp(*window);
-    const forms::PictureList signs(forms::sunSignPictures(), nullptr);
-    const forms::PictureList colors(forms::colorPictures(), nullptr);
-    shell::applyReading(result, shown, signs, colors);
-    sheet.emblem = shown.picSunSign->pixmap().toImage();
-    sheet.swatch = shown.picColor->pixmap().toImage();
-    return shell::saveReading(shell::saveTargetFor(output), sheet, *window) ? kDone : kNotWritten;
+    return shell::saveReading(shell::saveTargetFor(output), sheet) ? kDone : kNotWritten;
+}
+
+int reading(const Arguments& arguments) {
+    const std::optional<reading::BirthDetails> details = detailsFrom(arguments);
+    if (!details)
+        return kRefused;
+    const reading::ReadingOutcome outcome = reading::produceReading(*details);
+    if (const auto* broken = std::get_if<reading::RuleBreak>(&outcome)) {
+        refuse(language::readingWord(broken->message));
+        return kRefused;
+    }
+    return keep(std::get<reading::Reading>(outcome), *details, arguments.value(Id::Output));
+}
+
+/// Whether `argument` names the option, as the parser reads it: "--name", "--name=value",
+/// "-n", or "-nvalue" for an option that takes one.
+bool names(const QByteArray& argument, const options::Option& option) {
+    const QByteArray longName(option.longName.data(),
+                              static_cast<qsizetype>(option.longName.size()));
+    if (argument == "--" + longName || argument.startsWith("--" + longName + '='))
+        return true;
+    if (option.shortName == 0 || argument.size() < 2 || argument[0] != '-' ||
+        argument[1] != option.shortName)
+        return false;
+    return argument.size() == 2 || option.valueName != nullptr;
 }
 
 } // namespace
 
 bool wanted(int argc, char** argv) {
-    // Qt's own options, which the windows take as they always did: those with a value, then the
-    // others.
-    static const QSet<QByteArray> withValue = {"platform",
-                                               "platformpluginpath",
-                                               "platformtheme",
-                                               "plugin",
-                                               "qwindowgeometry",
-                                               "qwindowicon",
-                                               "qwindowtitle",
-                                               "session",
-                                               "style",
-                                               "stylesheet",
-                                               "display",
-                                               "geometry",
-                                               "title",
-                                               "name",
-                                               "visual",
-                                               "ncols",
-                                               "cmap"};
-    static const QSet<QByteArray> flags = {"reverse", "widgetcount", "sync", "nograb", "dograb"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        const QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
-        if (!argument.startsWith('-') || !(withValue.contains(name) || flags.contains(name)))
-            return true;
-        if (withValue.contains(name))
+        for (const options::Option& option : options::kOptions) {
+            if (!option.windows && names(argument, option))
+                return true;
+        }
+        // Its value is no option of ours, even where it reads like one.
+        const bool takesValue =
+            std::any_of(std::begin(options::kOptions), std::end(options::kOptions),
+                        [&](const options::Option& o) {
+                            return o.valueName && argument == "--" + QByteArray(o.longName.data());
+                        });
+        if (takesValue)
             ++i;
     }
     return false;
 }
 
 int run(int& argc, char** argv) {
+    const bool terminal = wanted(argc, argv);
     // Drawn offscreen: no window can open, whether there is a display or not.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KV Dwellstar"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DWELLSTAR_VERSION));
-    useLanguage();
     TerminalDialogs dialogs;
     platform::install({.dialogs = &dialogs});
     prepareApplication();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        CommandLine::tr("Home design tips for your sun sign. Without options KV Dwellstar opens "
-                        "its windows; given the details of a reading, it prints the reading as "
-                        "text, or saves it, and opens no window."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const Options options;
-    parser.addOptions({options.firstName, options.middleName, options.lastName, options.birthDate,
-                       options.output});
-    if (!parser.parse(QCoreApplication::arguments())) {
-        print(stderr, parser.errorText() + QLatin1Char('\n'));
+    const QStringList given = QCoreApplication::arguments();
+    QString asked;
+    if (!speakAsked(given, asked))
+        return kRefused;
+    Arguments arguments;
+    if (!arguments.parse(given)) {
+        print(stderr, arguments.parser().errorText() + QLatin1Char('\n'));
         return kRefused;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return print(stdout, parser.helpText()) ? kDone : kNotWritten;
-    if (parser.isSet(version))
+    if (arguments.isSet(Id::Help))
+        return print(stdout, arguments.parser().helpText()) ? kDone : kNotWritten;
+    if (arguments.isSet(Id::Version))
         return print(stdout, QStringLiteral("KV Dwellstar " DWELLSTAR_VERSION "\n")) ? kDone
                                                                                      : kNotWritten;
-    if (!parser.positionalArguments().isEmpty() || !options.readingAsked(parser)) {
-        print(stderr, parser.helpText());
+    if (!arguments.parser().positionalArguments().isEmpty() ||
+        (terminal && !arguments.readingAsked())) {
+        print(stderr, arguments.parser().helpText());
         return kRefused;
     }
-    const std::optional<reading::BirthDetails> details = detailsFrom(parser, options);
-    if (!details)
+    if (!terminal) {
+        print(stderr, QCoreApplication::translate("Startup", "KV Dwellstar needs a graphical "
+                                                             "desktop, but no display is "
+                                                             "available.") +
+                          QLatin1Char('\n'));
+        return kNotWritten;
+    }
+    return reading(arguments);
+}
+
+std::optional<int> refusedForWindows(const QStringList& given, QString& asked) {
+    if (!speakAsked(given, asked))
         return kRefused;
-    const reading::ReadingOutcome outcome = reading::produceReading(*details);
-    if (const auto* broken = std::get_if<reading::RuleBreak>(&outcome)) {
-        refuse(shell::readingWord(broken->message));
+    Arguments arguments;
+    if (!arguments.parse(given)) {
+        print(stderr, arguments.parser().errorText() + QLatin1Char('\n'));
         return kRefused;
     }
-    return keep(std::get<reading::Reading>(outcome), *details, parser.value(options.output));
+    if (!arguments.parser().positionalArguments().isEmpty()) {
+        print(stderr, arguments.parser().helpText());
+        return kRefused;
+    }
+    return std::nullopt;
 }
 
 } // namespace app::commandLine

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/startup.h"
 
-#include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QStyle>
 
 #include "app/command_line.h"
-#include "app/translations.h"
 #include "forms/shared_pictures.h"
 #include "forms/style.h"
 #include "outreach/frm_nag_screen2.h"
@@ -16,6 +15,7 @@
 #include "platform/real_services.h"
 #include "platform/services.h"
 #include "shell/frm_main.h"
+#include "shell/language_menu.h"
 #include "shell/mod_help.h"
 #include "shell/shell_windows.h"
 #include "shell/window_manager.h"
@@ -57,20 +57,18 @@ bool startUp() {
 }
 
 int run(int& argc, char** argv) {
-    if (commandLine::wanted(argc, argv))
+    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY") ||
+                         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!display || commandLine::wanted(argc, argv))
         return commandLine::run(argc, argv);
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        const QCoreApplication core(argc, argv);
-        useLanguage();
-        std::fputs(qPrintable(Startup::tr("KV Dwellstar needs a graphical desktop, but no display "
-                                          "is available.") +
-                              QLatin1Char('\n')),
-                   stderr);
-        return 1;
-    }
+    // Takes Qt's own options (-style, -platform); what is left is the program's.
     QApplication application(argc, argv);
-    useLanguage();
+    QString asked;
+    if (const std::optional<int> refused =
+            commandLine::refusedForWindows(QCoreApplication::arguments(), asked))
+        return *refused;
+    shell::speakChosenLanguage(asked);
     platform::addEndHook([] { platform::services().instanceLock->release(); });
     prepareApplication();
     if (!startUp())

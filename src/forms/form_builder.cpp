@@ -22,9 +22,9 @@
 #include "forms/caption_fitting.h"
 #include "forms/control_access.h"
 #include "forms/control_properties.h"
+#include "forms/design_text.h"
 #include "forms/drawn_controls.h"
 #include "forms/fonts.h"
-#include "forms/language.h"
 #include "forms/picture_lists.h"
 #include "forms/shared_pictures.h"
 #include "forms/style.h"
@@ -97,6 +97,49 @@ QPixmap designPicture(const ControlDefinition& control) {
         return {};
     return loadPicture(
         toQString(list[static_cast<std::size_t>(control.pictureIndex - 1)].resource));
+}
+
+QFont designFont(const ControlDefinition& control, const QFont& windowFont) {
+    QFont font = control.font ? makeFont(*control.font) : windowFont;
+    // Only the text boxes show what the user types; every other control shows the program's
+    // own texts, which the faces hold, so no fallback faces are looked up for them.
+    if (control.kind != ControlKind::TextBox)
+        font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+/// The design's caption, font and spoken names on a built control, in the language spoken, with
+/// the caption fitted to the control's rectangle.
+void dress(QWidget* widget, const ControlDefinition& control, const QFont& windowFont) {
+    widget->setFont(designFont(control, windowFont));
+    const QString caption = designText(control.caption);
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label && (control.kind == ControlKind::Label)) {
+        if (control.autoSize)
+            label->setGeometry(label->property(property::kDesignRect).toRect());
+        showCaption(label, caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        frame->setTitle(caption);
+    }
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(designText(control.accessibleName));
+    if (!control.accessibleDescription.empty())
+        widget->setAccessibleDescription(designText(control.accessibleDescription));
+    fitCaption(widget, CaptionSource::Design);
+    if (control.autoSize)
+        widget->adjustSize();
+}
+
+void captionMenu(QWidget& window, std::span<const MenuItemDefinition> items) {
+    for (const MenuItemDefinition& item : items) {
+        if (item.caption != "-") {
+            for (QAction* action : window.findChildren<QAction*>(toQString(item.name)))
+                action->setText(designText(item.caption));
+        }
+        captionMenu(window, item.children);
+    }
 }
 
 class Builder {
@@ -190,31 +233,19 @@ private:
         widget->setObjectName(toQString(control.name));
         if (control.index >= 0)
             widget->setProperty(property::kIndex, control.index);
-        QFont font = control.font ? makeFont(*control.font) : m_windowFont;
-        // Only the text boxes show what the user types; every other control shows the program's
-        // own texts, which the faces hold, so no fallback faces are looked up for them.
-        if (control.kind != ControlKind::TextBox)
-            font.setStyleStrategy(QFont::NoFontMerging);
-        widget->setFont(font);
         if (control.kind != ControlKind::Line)
             widget->setGeometry(pixels(control.geometry.left), pixels(control.geometry.top),
                                 pixels(control.geometry.width), pixels(control.geometry.height));
         applyColors(control, widget);
         if (control.pointer != Pointer::Default)
             widget->setCursor(handCursor(control.pointer));
-        if (!control.accessibleName.empty())
-            widget->setAccessibleName(designText(control.accessibleName));
-        if (!control.accessibleDescription.empty())
-            widget->setAccessibleDescription(designText(control.accessibleDescription));
         widget->setFocusPolicy(takesFocus(control.kind) && control.tabStop ? Qt::StrongFocus
                                                                            : Qt::NoFocus);
         if (control.kind != ControlKind::Line)
             widget->setProperty(property::kDesignRect, widget->geometry());
         if (control.autoSize)
             widget->setProperty(property::kAutoSize, true);
-        fitCaption(widget, CaptionSource::Design);
-        if (control.autoSize)
-            widget->adjustSize();
+        dress(widget, control, m_windowFont);
         if (!control.visible || control.kind == ControlKind::ImageList)
             widget->hide();
         if (control.kind == ControlKind::Frame)
@@ -222,13 +253,12 @@ private:
         m_built.emplace_back(&control, widget);
     }
 
+    /// The control without its caption, which dress() gives it.
     QWidget* createWidget(const ControlDefinition& control, QWidget* parent) {
-        const QString caption = designText(control.caption);
         switch (control.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
-            showCaption(label, caption);
             label->setAlignment(
                 (control.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
                 Qt::AlignTop);
@@ -237,7 +267,7 @@ private:
             return label;
         }
         case ControlKind::TextBox:
-            return createTextBox(control, caption, parent);
+            return createTextBox(control, designText(control.caption), parent);
         case ControlKind::DropDownList: {
             auto* list = new QComboBox(parent);
             list->setEditable(false);
@@ -245,7 +275,7 @@ private:
         }
         case ControlKind::Button:
         case ControlKind::CheckBox: {
-            auto* button = new QPushButton(caption, parent);
+            auto* button = new QPushButton(parent);
             // Return and Enter press a focused command button. These windows are no dialogs,
             // so no button takes them from another control.
             button->setAutoDefault(control.kind == ControlKind::Button);
@@ -258,7 +288,7 @@ private:
             return button;
         }
         case ControlKind::Frame: {
-            auto* frame = new QGroupBox(caption, parent);
+            auto* frame = new QGroupBox(parent);
             frame->setAutoFillBackground(true);
             return frame;
         }
@@ -393,6 +423,15 @@ private:
 
 std::unique_ptr<QWidget> buildWindow(const WindowDefinition& definition) {
     return Builder(definition).build();
+}
+
+void retranslateWindow(QWidget& window, const WindowDefinition& definition) {
+    const QFont windowFont = makeFont(definition.font.value_or(kDefaultFont));
+    for (const ControlDefinition& control : definition.controls) {
+        if (QWidget* widget = findControl(&window, toQString(control.name), control.index))
+            dress(widget, control, windowFont);
+    }
+    captionMenu(window, definition.menu);
 }
 
 } // namespace forms

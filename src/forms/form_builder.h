@@ -14,4 +14,8 @@ namespace forms {
 /// property "index".
 std::unique_ptr<QWidget> buildWindow(const WindowDefinition& definition);
 
+/// Gives a window built from `definition` its design's captions, menus and spoken names again,
+/// in the language spoken now. Texts the program or the user put in are left to their owners.
+void retranslateWindow(QWidget& window, const WindowDefinition& definition);
+
 } // namespace forms

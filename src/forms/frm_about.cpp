@@ -25,11 +25,6 @@ constexpr ControlDefinition aboutLink(ControlDefinition control) {
     return control;
 }
 
-// How translators see lblHomePage: the site's address, fixed at build time, stands as %1 (see
-// designText).
-[[maybe_unused]] constexpr const char* kHomePageForTranslators =
-    QT_TRANSLATE_NOOP("Design", "Click here to visit %1");
-
 // clang-format off
 constexpr ControlDefinition kControls[] = {
     {.name = "Picture1", .kind = ControlKind::PictureBox, .geometry = {120, 120, 480, 480},
@@ -57,7 +52,7 @@ constexpr ControlDefinition kControls[] = {
                 "online. Get this software fully branded for your website."),
      .font = kVerdanaBold, .foreColor = kFace, .transparent = true, .tabIndex = 2},
     aboutLink({.name = "lblHomePage", .geometry = {2640, 1920, 4050, 195},
-               .caption = "Click here to visit " DWELLSTAR_MAIN_HOST, .tabIndex = 1}),
+               .caption = QT_TRANSLATE_NOOP("Design", "Click here to visit %1"), .tabIndex = 1}),
 };
 // clang-format on
 

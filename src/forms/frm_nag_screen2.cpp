@@ -38,16 +38,6 @@ constexpr ControlDefinition hiddenExit(ControlDefinition control) {
     return control;
 }
 
-// How translators see Check1 and Label2: the community site's address, fixed at build time,
-// stands as %1 (see designText).
-[[maybe_unused]] constexpr const char* kSiteCaptionsForTranslators[] = {
-    QT_TRANSLATE_NOOP("Design", "Click Here To Visit %1 Now"),
-    QT_TRANSLATE_NOOP("Design", "Please visit Velmora at %1 regularly and support it by taking "
-                                "part in its discussions and other activities. These programs "
-                                "cannot be supported and maintained without you regularly "
-                                "visiting %1."),
-};
-
 // clang-format off
 constexpr ControlDefinition kControls[] = {
     navyFrame({.name = "Frame6", .geometry = {7320, 120, 3735, 4575},
@@ -95,7 +85,7 @@ constexpr ControlDefinition kControls[] = {
     hiddenExit({.name = "cmdExit", .index = 1, .geometry = {2955, 6540, 1335, 315},
                 .tabIndex = 4}),
     {.name = "Check1", .kind = ControlKind::CheckBox, .geometry = {30, 2040, 7185, 555},
-     .caption = "Click Here To Visit " DWELLSTAR_MAIN_HOST " Now",
+     .caption = QT_TRANSLATE_NOOP("Design", "Click Here To Visit %1 Now"),
      .font = FontSpec{.face = kVerdana, .pointSize = 14.25}, .foreColor = rgb(0x0000C0),
      .tabIndex = 1, .pointer = Pointer::HandSixteenColor, .style = ButtonStyle::Graphical},
     hiddenExit({.name = "cmdExit", .index = 2, .geometry = {5880, 6540, 1335, 315},
@@ -107,10 +97,9 @@ constexpr ControlDefinition kControls[] = {
      .picture = ":/pictures/app_icon.png", .tabStop = false},
     // Replaced by one of the appeals each time the window loads.
     {.name = "Label2", .kind = ControlKind::Label, .geometry = {120, 840, 6975, 1095},
-     .caption = "Please visit Velmora at " DWELLSTAR_MAIN_HOST " regularly and support it by "
+     .caption = QT_TRANSLATE_NOOP("Design", "Please visit Velmora at %1 regularly and support it by "
                 "taking part in its discussions and other activities. These programs cannot "
-                "be supported and maintained without you regularly visiting "
-                DWELLSTAR_MAIN_HOST ".",
+                "be supported and maintained without you regularly visiting %1."),
      .font = kLargeBold, .transparent = true, .tabIndex = 7},
     {.name = "Label1", .kind = ControlKind::Label, .geometry = {1080, 240, 3675, 435},
      .caption = DWELLSTAR_CAPTION, .font = FontSpec{.face = kMsSansSerif, .pointSize = 18},

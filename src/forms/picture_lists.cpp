@@ -134,11 +134,14 @@ QString PictureList::key(int position) const {
     return toQString(key);
 }
 
-QPixmap PictureList::picture(int position) const {
-    if (position < 1 || position > count())
+QPixmap pictureAt(std::span<const PictureItem> items, int position) {
+    if (position < 1 || position > static_cast<int>(items.size()))
         return {};
-    const std::string_view path = m_items[static_cast<std::size_t>(position - 1)].resource;
-    return loadPicture(toQString(path));
+    return loadPicture(toQString(items[static_cast<std::size_t>(position - 1)].resource));
+}
+
+QPixmap PictureList::picture(int position) const {
+    return pictureAt(m_items, position);
 }
 
 } // namespace forms

@@ -31,6 +31,9 @@ void initResources();
 /// device-independent size stays the designed one.
 QPixmap loadPicture(const QString& resource);
 
+/// The picture at a 1-based position of a list; a null pixmap for one the list does not hold.
+QPixmap pictureAt(std::span<const PictureItem> items, int position);
+
 /// An invisible holder of pictures addressed by 1-based position.
 /// Pictures are decoded on first use (see loadPicture), so a window that never shows one never
 /// pays for it.

@@ -5,19 +5,12 @@
 
 #include <QtGlobal>
 
-#include "site_config.h"
-
 // Captions that both main windows show.
 
 namespace forms {
 
-inline constexpr std::string_view kBannerCaption =
-    "Velmora is the most popular online discussion community of its kind. "
-    "It is the best resource on the occult. Visit " DWELLSTAR_MAIN_HOST " now!";
-
-// How translators see the banner: the community site's address, fixed at build time, stands
-// as %1 (see designText).
-[[maybe_unused]] inline constexpr const char* kBannerForTranslators = QT_TRANSLATE_NOOP(
+// %1 is the community site's address (see designText).
+inline constexpr std::string_view kBannerCaption = QT_TRANSLATE_NOOP(
     "Design", "Velmora is the most popular online discussion community of its kind. It is the "
               "best resource on the occult. Visit %1 now!");
 

@@ -4,13 +4,20 @@
 #include <algorithm>
 
 #include <QMimeData>
+#include <QTextBoundaryFinder>
 
 namespace forms {
 
 QString leftWhole(const QString& text, qsizetype length) {
     length = std::clamp<qsizetype>(length, 0, text.size());
-    if (length < text.size() && length > 0 && text[length - 1].isHighSurrogate())
-        --length;
+    if (length == text.size())
+        return text;
+    // Whether the cut falls between two characters depends on the one after it alone.
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme,
+                                   QStringView(text).left(length + 1).toString());
+    characters.setPosition(length);
+    if (!characters.isAtBoundary())
+        length = std::max<qsizetype>(characters.toPreviousBoundary(), 0);
     return text.left(length);
 }
 

@@ -7,7 +7,8 @@
 
 namespace forms {
 
-/// At most `length` UTF-16 units of the text's start, without half a surrogate pair at the end.
+/// At most `length` UTF-16 units of the text's start, ending between two characters as the
+/// reader sees them: never half a surrogate pair, never a letter without its accents.
 QString leftWhole(const QString& text, qsizetype length);
 
 /// A multi-line text box that takes only plain text from a paste or a drop, and no more of it

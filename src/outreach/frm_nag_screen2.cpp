@@ -76,6 +76,25 @@ bool userMovedFocus(QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+/// The placeholder of each box in the language spoken, and what the program last put in it.
+struct Placeholders {
+    std::map<QWidget*, QString> texts;
+    std::map<QWidget*, QString> putIn;
+};
+
+Placeholders& placeholders() {
+    static Placeholders boxes;
+    return boxes;
+}
+
+void putIn(QWidget* box, const QString& text) {
+    forms::setControlText(box, text);
+    placeholders().putIn[box] = forms::controlText(box);
+}
+
+/// Which appeal the window shows.
+int g_appeal = 0;
+
 /// Gaining and losing focus between the window's controls. Returning to the window is no gain;
 /// a control clicked while the window was inactive gains the focus as the window activates,
 /// when its focus event carries the activation as its reason.
@@ -84,21 +103,22 @@ void attachPlaceholders(QWidget& window) {
         QPointer<QWidget> control;
     };
     const auto holder = std::make_shared<Holder>();
-    std::map<QWidget*, QString> placeholders;
-    forEachField([&placeholders](const modTellAFriend::ReferralField& field, QWidget* box) {
-        placeholders.emplace(box, field.placeholder);
+    placeholders() = {};
+    forEachField([](const modTellAFriend::ReferralField& field, QWidget* box) {
+        placeholders().texts[box] = field.placeholder;
+        placeholders().putIn[box] = forms::controlText(box);
     });
-    const auto emptyIfPlaceholder = [placeholders](QWidget* control) {
-        const auto it = placeholders.find(control);
-        if (it != placeholders.end() &&
+    const auto emptyIfPlaceholder = [](QWidget* control) {
+        const auto it = placeholders().texts.find(control);
+        if (it != placeholders().texts.end() &&
             modTellAFriend::trimSpaces(forms::controlText(control)) == it->second)
-            forms::setControlText(control, QString());
+            putIn(control, QString());
     };
-    const auto refillIfBlank = [placeholders](QWidget* control) {
-        const auto it = placeholders.find(control);
-        if (it != placeholders.end() &&
+    const auto refillIfBlank = [](QWidget* control) {
+        const auto it = placeholders().texts.find(control);
+        if (it != placeholders().texts.end() &&
             modTellAFriend::trimSpaces(forms::controlText(control)).isEmpty())
-            forms::setControlText(control, it->second);
+            putIn(control, it->second);
     };
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (control->focusPolicy() == Qt::NoFocus)
@@ -181,12 +201,23 @@ void attach(QWidget& window) {
 void Form_Load(QWidget& window) {
     platform::Services& services = platform::services();
     services.random->seed(services.clock->seed());
-    const int n = appealIndex(services.random->next());
-    forms::setControlText(controls().Label2, appealTexts().at(static_cast<std::size_t>(n)));
+    g_appeal = appealIndex(services.random->next());
+    forms::setControlText(controls().Label2, appealTexts().at(static_cast<std::size_t>(g_appeal)));
     // Above every other window, without taking the focus from the user's current one.
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.setAttribute(Qt::WA_ShowWithoutActivating, true);
     shell::show(shell::kExitWindow);
+}
+
+void retranslate(QWidget& /*window*/) {
+    forms::setControlText(controls().Label2, appealTexts().at(static_cast<std::size_t>(g_appeal)));
+    // A box the user has not written in shows its placeholder in the new language.
+    forEachField([](const modTellAFriend::ReferralField& field, QWidget* box) {
+        const bool untouched = forms::controlText(box) == placeholders().putIn[box];
+        placeholders().texts[box] = field.placeholder;
+        if (untouched)
+            putIn(box, field.placeholder);
+    });
 }
 
 void Form_Unload(QWidget& /*window*/) {
@@ -234,8 +265,9 @@ void cmdClose_Click() {
 namespace outreach {
 
 void registerExitWindow() {
-    shell::registerWindow(forms::frmNagScreen2(), {frmNagScreen2::attach, frmNagScreen2::Form_Load,
-                                                   frmNagScreen2::Form_Unload});
+    shell::registerWindow(forms::frmNagScreen2(),
+                          {frmNagScreen2::attach, frmNagScreen2::Form_Load,
+                           frmNagScreen2::Form_Unload, frmNagScreen2::retranslate});
 }
 
 } // namespace outreach

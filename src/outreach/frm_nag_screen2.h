@@ -18,6 +18,8 @@ int appealIndex(double r);
 
 void attach(QWidget& window);
 void Form_Load(QWidget& window);
+/// The appeal shown, and the placeholders of the boxes not written in, in the language spoken.
+void retranslate(QWidget& window);
 void Form_Unload(QWidget& window);
 
 void Check1_Click();

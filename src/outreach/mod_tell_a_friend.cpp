@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "forms/language.h"
+#include "forms/design_text.h"
 #include "forms/text_box.h"
 #include "platform/services.h"
 #include "site_config.h"

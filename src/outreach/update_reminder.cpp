@@ -2,7 +2,6 @@
 #include "outreach/update_reminder.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include "platform/services.h"
 #include "shell/mod_help.h"
@@ -62,19 +61,13 @@ QString reminderQuestion() {
                                        "you want to check for an update?");
 }
 
-QString settingsApplicationName() {
-    const QString path = QCoreApplication::applicationFilePath();
-    const QString name = QFileInfo(path).completeBaseName();
-    return name.isEmpty() ? QStringLiteral("kv-dwellstar") : name;
-}
-
 } // namespace outreach
 
 namespace modHelp {
 
 void RunUpdateReminder() {
     platform::Services& services = platform::services();
-    const QString application = outreach::settingsApplicationName();
+    const QString application = platform::settingsApplicationName();
     const QString key = outreach::encodeSetting(outreach::kReminderKey);
     const QString stored = outreach::decodeSetting(
         services.settings->value(application, outreach::kReminderSection, key));

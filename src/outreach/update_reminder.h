@@ -34,9 +34,6 @@ inline const QString kReminderKey = QStringLiteral("Duration");
 /// return.
 QString reminderQuestion();
 
-/// The settings application name: the executable's file name without extension.
-QString settingsApplicationName();
-
 } // namespace outreach
 
 // Beside the page openers by name, but made here, where the reminder's logic lives.

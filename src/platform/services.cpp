@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 #include "platform/real_services.h"
 
 namespace platform {
@@ -48,6 +51,11 @@ QString saveFileName(const SaveRequest& request) {
 
 bool print(const std::function<void(QPagedPaintDevice&)>& paint) {
     return services().printing->print(paint);
+}
+
+QString settingsApplicationName() {
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("kv-dwellstar") : name;
 }
 
 int randomWholeNumber(int n) {

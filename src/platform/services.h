@@ -129,6 +129,9 @@ Answer ask(const QString& question);
 void openUrl(const QUrl& url);
 QString saveFileName(const SaveRequest& request);
 bool print(const std::function<void(QPagedPaintDevice&)>& paint);
+/// The application name the settings are kept under: the executable's file name without
+/// extension.
+QString settingsApplicationName();
 /// A whole number from 1 to n, each equally likely, from the process-wide generator.
 int randomWholeNumber(int n);
 

@@ -71,26 +71,4 @@ std::optional<RuleBreak> checkBirthDetails(const BirthDetails& d) {
     return std::nullopt;
 }
 
-NameKeyVerdict filterNameKey(char16_t code) {
-    if (code >= u'A' && code <= u'Z')
-        return {code, false};
-    if (code >= u'a' && code <= u'z')
-        return {static_cast<char16_t>(code - 32), false};
-    if (code == 8 || code == 13 || code == 32)
-        return {code, false};
-    return {0, true};
-}
-
-std::optional<std::u16string> typedName(std::u16string_view text) {
-    std::u16string name;
-    for (const char16_t code : text) {
-        const NameKeyVerdict verdict = filterNameKey(code);
-        // Backspace and Enter pass the filter but put nothing into a box.
-        if (verdict.showRefusal || verdict.code == 8 || verdict.code == 13)
-            return std::nullopt;
-        name += verdict.code;
-    }
-    return name;
-}
-
 } // namespace reading

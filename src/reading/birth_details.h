@@ -50,21 +50,9 @@ std::optional<RuleBreak> checkBirthDetails(const BirthDetails& details);
 
 bool isLeapYear(std::int32_t year);
 
-//: Shown when a name box refuses a character: say which ones it takes (the letters A to Z,
-//: small ones become capitals, and blanks).
+//: Shown when a name box refuses a character: say which ones it takes (letters of any
+//: alphabet, with their accents; small ones become capitals; and blanks).
 inline constexpr std::string_view kOnlyAlphabetMessage =
     READING_TR_NOOP("Reading", "Please Enter Only Alphabet");
-
-struct NameKeyVerdict {
-    char16_t code = 0; ///< the code to let through; 0 swallows the key
-    bool showRefusal = false;
-};
-
-/// The shared key filter of the three name boxes.
-NameKeyVerdict filterNameKey(char16_t code);
-
-/// A name as the name boxes take it typed, key by key: small letters become capitals. Nothing
-/// when it holds a character that the boxes refuse, or one that is no letter or blank.
-std::optional<std::u16string> typedName(std::u16string_view text);
 
 } // namespace reading

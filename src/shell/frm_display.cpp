@@ -2,8 +2,6 @@
 #include "shell/frm_display.h"
 
 #include <array>
-#include <functional>
-#include <tuple>
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,6 +9,7 @@
 #include <QMenu>
 
 #include "shell/event_hooks.h"
+#include "shell/reading_command.h"
 #include "shell/reading_export.h"
 #include "shell/shared_commands.h"
 #include "shell/window_controls.h"
@@ -31,9 +30,7 @@ Kept& kept() {
 }
 
 ReadingSheet sheet() {
-    const Controls& shown = controls();
-    return {kept().shown, kept().details, shown.picSunSign->pixmap().toImage(),
-            shown.picColor->pixmap().toImage()};
+    return readingSheet(kept().shown, kept().details);
 }
 
 std::array<QPlainTextEdit*, 5> descriptionBoxes(const Controls& shown) {
@@ -53,26 +50,42 @@ void copyCommand() {
     copyReading(sheet());
 }
 
+struct KeepCommand {
+    const char* name;
+    const char* text;
+    QKeySequence::StandardKey key;
+    void (*run)(QWidget& window);
+};
+
+const KeepCommand kKeepCommands[] = {
+    {"actCopyReading", QT_TRANSLATE_NOOP("ResultWindow", "Copy Reading"), QKeySequence::Copy,
+     [](QWidget&) { copyCommand(); }},
+    {"actSaveReadingAs", QT_TRANSLATE_NOOP("ResultWindow", "Save Reading As…"), QKeySequence::Save,
+     [](QWidget& window) { saveReadingAs(sheet(), window); }},
+    {"actPrintReading", QT_TRANSLATE_NOOP("ResultWindow", "Print Reading…"), QKeySequence::Print,
+     [](QWidget&) { printReading(sheet()); }},
+};
+
 /// Copy, Save As and Print, with their keys, active while the window is.
 QList<QAction*> addKeepCommands(QWidget& window) {
-    const std::array<std::tuple<QString, QKeySequence::StandardKey, std::function<void()>>, 3>
-        commands = {{
-            {QCoreApplication::translate("ResultWindow", "Copy Reading"), QKeySequence::Copy,
-             copyCommand},
-            {QCoreApplication::translate("ResultWindow", "Save Reading As…"), QKeySequence::Save,
-             [&window] { saveReadingAs(sheet(), window); }},
-            {QCoreApplication::translate("ResultWindow", "Print Reading…"), QKeySequence::Print,
-             [] { printReading(sheet()); }},
-        }};
     QList<QAction*> actions;
-    for (const auto& [text, key, run] : commands) {
-        auto* action = new QAction(text, &window);
-        action->setShortcut(key);
-        QObject::connect(action, &QAction::triggered, action, run);
+    for (const KeepCommand& command : kKeepCommands) {
+        auto* action = new QAction(&window);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(command.key);
+        QObject::connect(action, &QAction::triggered, action,
+                         [&window, run = command.run] { run(window); });
         window.addAction(action);
         actions << action;
     }
     return actions;
+}
+
+void retranslateKeepCommands(QWidget& window) {
+    for (const KeepCommand& command : kKeepCommands) {
+        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(command.name)))
+            action->setText(QCoreApplication::translate("ResultWindow", command.text));
+    }
 }
 
 bool popUp(QMenu* menu, const QEvent* event) {
@@ -144,6 +157,13 @@ void attach(QWidget& window) {
     onMenu(window, QStringLiteral("mnuExit"), mnuExit_Click);
     attachSharedCommands(window);
     attachKeepCommands(window);
+    retranslateKeepCommands(window);
+}
+
+void retranslate(QWidget& window) {
+    // The design's placeholders are back: the reading goes in again, in the new language.
+    applyReading(kept().shown);
+    retranslateKeepCommands(window);
 }
 
 void Form_Unload(QWidget& window) {

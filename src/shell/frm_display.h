@@ -40,6 +40,8 @@ const Controls& controls();
 void keepReading(const reading::Reading& shown, const reading::BirthDetails& details);
 
 void attach(QWidget& window);
+/// The reading shown, and the window's own commands, in the language spoken now.
+void retranslate(QWidget& window);
 void Form_Unload(QWidget& window);
 
 void cmdBack_Click();

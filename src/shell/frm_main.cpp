@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
-#include "forms/language.h"
+#include <QMenu>
+
 #include "forms/units.h"
+#include "language/language.h"
 #include "platform/services.h"
 #include "reading/birth_details.h"
 #include "shell/event_hooks.h"
+#include "shell/language_menu.h"
 #include "shell/mod_help.h"
 #include "shell/name_filter.h"
 #include "shell/reading_command.h"
@@ -32,6 +35,18 @@ Controls lookUp(QWidget& window) {
     };
 }
 
+/// The program's own File items, after the designed ones and set off from them, with Exit
+/// still last.
+void addOwnFileItems(QWidget& window) {
+    auto* file = window.findChild<QMenu*>(QStringLiteral("nuFile"));
+    auto* exit = window.findChild<QAction*>(QStringLiteral("mnuExit"));
+    if (!file || !exit)
+        missingControl(window, QStringLiteral("nuFile"), "menu");
+    file->insertSeparator(exit);
+    file->insertMenu(exit, createLanguageMenu(file));
+    file->insertSeparator(exit);
+}
+
 } // namespace
 
 const Controls& controls() {
@@ -52,18 +67,23 @@ void attach(QWidget& window) {
 
     onMenu(window, QStringLiteral("mnuNext"), cmdNext_Click);
     onMenu(window, QStringLiteral("mnuExit"), cmdExit_Click);
+    addOwnFileItems(window);
+}
+
+void retranslate(QWidget& window) {
+    const Controls& c = controls();
+    for (int month = 1; month <= 12; ++month)
+        c.cboMonth->setItemText(month - 1, language::monthName(month));
+    if (auto* languages = window.findChild<QMenu*>(QStringLiteral("mnuLanguage")))
+        retranslateLanguageMenu(languages);
 }
 
 void Form_Load(QWidget& /*window*/) {
     const Controls& c = controls();
     for (int day = 1; day <= 31; ++day)
         c.cboDate->addItem(QString::number(day));
-    const std::optional<QLocale>& translation = forms::translationLocale();
-    for (int month = 1; month <= 12; ++month) {
-        c.cboMonth->addItem(translation ? translation->standaloneMonthName(month)
-                                        : forms::toQString(reading::kMonthNames.at(
-                                              static_cast<std::size_t>(month - 1))));
-    }
+    for (int month = 1; month <= 12; ++month)
+        c.cboMonth->addItem(language::monthName(month));
     for (int year = reading::kFirstListYear; year <= reading::kLastListYear; ++year)
         c.cboYear->addItem(QString::number(year));
     for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear})

@@ -30,6 +30,8 @@ struct Controls {
 const Controls& controls();
 
 void attach(QWidget& window);
+/// The window's own texts in the language spoken now: the month list and its own menus.
+void retranslate(QWidget& window);
 void Form_Load(QWidget& window);
 void Form_Unload(QWidget& window);
 

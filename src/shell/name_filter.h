@@ -5,9 +5,9 @@
 
 namespace shell {
 
-/// Keeps a name box to capital letters and blanks: typed keys go through the shared key
-/// filter (with its message), editing keys edit, every paste is refused like Ctrl+V, and text
-/// dropped or set by program loses every other character.
+/// Keeps a name box to what a name holds (see name_rule.h): a typed key that it refuses shows
+/// the refusal and adds nothing; pasted, dropped or composed text loses what it refuses, and
+/// the refusal follows.
 void installNameFilter(QLineEdit* box);
 
 } // namespace shell

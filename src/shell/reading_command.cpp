@@ -6,12 +6,12 @@
 #include <QCoreApplication>
 
 #include "forms/control_access.h"
-#include "forms/units.h"
 #include "forms/picture_lists.h"
+#include "forms/units.h"
+#include "language/language.h"
 #include "platform/services.h"
 #include "shell/frm_display.h"
 #include "shell/frm_main.h"
-#include "shell/reading_words.h"
 #include "shell/window_controls.h"
 #include "shell/window_manager.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 /// A value of the engine, in the user's language.
 void setText(QWidget* target, std::string_view value) {
-    forms::setControlText(target, readingWord(value));
+    forms::setControlText(target, language::readingWord(value));
 }
 
 /// A picture by position from one of the picture lists; false if the list has none there.
@@ -87,7 +87,7 @@ void applyReading(const reading::Reading& result, const frmDisplay::Controls& to
     setText(to.txtSunSignNegativeTraits, profile->negativeTraits);
     if (setPicture(to.picSunSign, signs, profile->signPicture))
         to.picSunSign->setAccessibleName(QCoreApplication::translate("ResultWindow", "%1 emblem")
-                                             .arg(readingWord(profile->name)));
+                                             .arg(language::readingWord(profile->name)));
     setText(to.lblPreferredColors, profile->preferredColors);
     if (setPicture(to.picColor, colors, profile->colorSwatch))
         to.picColor->setAccessibleName(
@@ -98,9 +98,9 @@ void applyReading(const reading::Reading& result, const frmDisplay::Controls& to
     setText(to.lblRulingPlanet, profile->rulingPlanet);
     if (profile->planetText)
         setText(to.txtSunSignRulingPlanetsDesc, profile->planetText->text);
-    forms::setControlText(
-        to.txtSunSignDesignStyleDesc,
-        QString::fromStdString(reading::designStyleText(*profile, "\r\n", userWording().text)));
+    forms::setControlText(to.txtSunSignDesignStyleDesc,
+                          QString::fromStdString(reading::designStyleText(
+                              *profile, "\r\n", language::wording().text)));
 }
 
 void applyReading(const reading::Reading& result) {
@@ -113,7 +113,7 @@ void runReadingCommand() {
     const reading::BirthDetails details = readBirthDetails();
     const reading::ReadingOutcome outcome = reading::produceReading(details);
     if (const auto* broken = std::get_if<reading::RuleBreak>(&outcome)) {
-        platform::showMessage(readingWord(broken->message));
+        platform::showMessage(language::readingWord(broken->message));
         const std::string_view target = reading::focusControlName(broken->focus);
         if (!target.empty())
             need<QWidget>(*load(kInputWindow), forms::toQString(target))

@@ -23,11 +23,15 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "forms/form_builder.h"
 #include "forms/form_model.h"
+#include "forms/picture_lists.h"
 #include "forms/units.h"
+#include "language/language.h"
 #include "platform/services.h"
 #include "reading/reading_text.h"
-#include "shell/reading_words.h"
+#include "shell/frm_display.h"
+#include "shell/reading_command.h"
 #include "site_config.h"
 
 namespace shell {
@@ -58,7 +62,7 @@ QString image(const QUrl& url, int size) {
 QString attributeTable(const ReadingSheet& sheet) {
     QString rows;
     for (const auto& [source, heading, value] :
-         reading::attributes(*sheet.reading.profile, userWording())) {
+         reading::attributes(*sheet.reading.profile, language::wording())) {
         QString cell = html(value);
         if (source == "Preferred Colors" && !sheet.swatch.isNull())
             cell += QStringLiteral("&nbsp;&nbsp;") + image(kSwatch, kSwatchSize);
@@ -68,9 +72,9 @@ QString attributeTable(const ReadingSheet& sheet) {
 }
 
 QString documentHtml(const ReadingSheet& sheet) {
-    QString body =
-        QStringLiteral("<h1>%1</h1><p>").arg(readingWord(sheet.reading.signName).toHtmlEscaped());
-    for (const std::string& line : reading::personLines(sheet.details, userWording()))
+    QString body = QStringLiteral("<h1>%1</h1><p>")
+                       .arg(language::readingWord(sheet.reading.signName).toHtmlEscaped());
+    for (const std::string& line : reading::personLines(sheet.details, language::wording()))
         body += html(line) + QStringLiteral("<br>");
     body += QStringLiteral("</p>");
     if (const reading::SignProfile* profile = sheet.reading.profile) {
@@ -79,7 +83,7 @@ QString documentHtml(const ReadingSheet& sheet) {
                                "<td valign=\"top\" style=\"padding-right: 24px\">%1</td>"
                                "<td valign=\"top\">%2</td></tr></table>")
                     .arg(picture, attributeTable(sheet));
-        for (const auto& [source, heading, text] : reading::texts(*profile, userWording())) {
+        for (const auto& [source, heading, text] : reading::texts(*profile, language::wording())) {
             QString paragraph = html(text);
             paragraph.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
             body += QStringLiteral("<h3>%1</h3><p>%2</p>").arg(html(heading), paragraph);
@@ -146,7 +150,7 @@ QString proposedFileName(const ReadingSheet& sheet) {
     firstAndLast.middleName.clear();
     //: The name a saved reading is offered under: the sign, then the first and last name.
     return ReadingExport::tr("%1 reading - %2.pdf")
-        .arg(readingWord(sheet.reading.signName),
+        .arg(language::readingWord(sheet.reading.signName),
              QString::fromStdString(reading::fullName(firstAndLast)));
 }
 
@@ -154,7 +158,8 @@ QByteArray pdf(const ReadingSheet& sheet) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(ReadingExport::tr("%1 reading").arg(readingWord(sheet.reading.signName)));
+    writer.setTitle(
+        ReadingExport::tr("%1 reading").arg(language::readingWord(sheet.reading.signName)));
     writer.setCreator(QStringLiteral(DWELLSTAR_CAPTION));
     writer.setPageSize(QPageSize(pageSizeFor(QLocale())));
     writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
@@ -163,14 +168,25 @@ QByteArray pdf(const ReadingSheet& sheet) {
     return buffer.data();
 }
 
+/// The result window as it shows the reading.
+QImage picture(const ReadingSheet& sheet, QWidget* window) {
+    if (window)
+        return window->grab().toImage();
+    const std::unique_ptr<QWidget> made = forms::buildWindow(forms::frmDisplay());
+    const forms::PictureList signs(forms::sunSignPictures(), made.get());
+    const forms::PictureList colors(forms::colorPictures(), made.get());
+    applyReading(sheet.reading, frmDisplay::lookUp(*made), signs, colors);
+    return made->grab().toImage();
+}
+
 /// The file's contents in `bytes`; else why there are none.
-QString encode(QByteArray& bytes, FileFormat format, const ReadingSheet& sheet, QWidget& window) {
+QString encode(QByteArray& bytes, FileFormat format, const ReadingSheet& sheet, QWidget* window) {
     switch (format) {
     case FileFormat::Png: {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "png");
-        return writer.write(window.grab().toImage()) ? QString() : writer.errorString();
+        return writer.write(picture(sheet, window)) ? QString() : writer.errorString();
     }
     case FileFormat::Text:
         bytes = readingText(sheet).toUtf8();
@@ -218,12 +234,23 @@ SaveTarget saveTargetFor(const QString& typed) {
     return {typed + QStringLiteral(".pdf"), FileFormat::Pdf};
 }
 
-QString readingText(const ReadingSheet& sheet) {
-    return QString::fromStdString(
-        reading::readingText(sheet.reading, sheet.details, DWELLSTAR_CAPTION, userWording()));
+ReadingSheet readingSheet(const reading::Reading& shown, const reading::BirthDetails& details) {
+    ReadingSheet sheet{shown, details, {}, {}};
+    if (shown.profile) {
+        sheet.emblem =
+            forms::pictureAt(forms::sunSignPictures(), shown.profile->signPicture).toImage();
+        sheet.swatch =
+            forms::pictureAt(forms::colorPictures(), shown.profile->colorSwatch).toImage();
+    }
+    return sheet;
 }
 
-bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget& window) {
+QString readingText(const ReadingSheet& sheet) {
+    return QString::fromStdString(
+        reading::readingText(sheet.reading, sheet.details, DWELLSTAR_CAPTION, language::wording()));
+}
+
+bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget* window) {
     QByteArray bytes;
     QString reason = encode(bytes, target.format, sheet, window);
     if (reason.isEmpty())
@@ -254,7 +281,7 @@ void saveReadingAs(const ReadingSheet& sheet, QWidget& window) {
         platform::ask(ReadingExport::tr("\"%1\" already exists.\nDo you want to replace it?")
                           .arg(QDir::toNativeSeparators(target.path))) != platform::Answer::Yes)
         return;
-    saveReading(target, sheet, window);
+    saveReading(target, sheet, &window);
 }
 
 void printReading(const ReadingSheet& sheet) {

@@ -30,12 +30,16 @@ struct SaveTarget {
 /// letter case; any other name gets ".pdf".
 SaveTarget saveTargetFor(const QString& typed);
 
+/// The reading with the pictures the result window shows for it.
+ReadingSheet readingSheet(const reading::Reading& shown, const reading::BirthDetails& details);
+
 /// The reading as Copy puts it on the clipboard and a text file holds it.
 QString readingText(const ReadingSheet& sheet);
 
-/// Writes the file whole or not at all (a PNG shows `window` as it stands). A failure is shown
-/// in an error box that names the file and the reason. True when the file was written.
-bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget& window);
+/// Writes the file whole or not at all. A PNG shows `window` as it stands, or, without one, a
+/// result window made for the reading and never shown. A failure is shown in an error box that
+/// names the file and the reason. True when the file was written.
+bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget* window = nullptr);
 
 /// The three commands of the result window.
 void copyReading(const ReadingSheet& sheet);

@@ -10,9 +10,11 @@
 namespace shell {
 
 void registerShellWindows() {
-    registerWindow(forms::frmMain(), {frmMain::attach, frmMain::Form_Load, frmMain::Form_Unload});
-    registerWindow(forms::frmDisplay(), {frmDisplay::attach, nullptr, frmDisplay::Form_Unload});
-    registerWindow(forms::frmAbout(), {frmAbout::attach, nullptr, nullptr});
+    registerWindow(forms::frmMain(), {frmMain::attach, frmMain::Form_Load, frmMain::Form_Unload,
+                                      frmMain::retranslate});
+    registerWindow(forms::frmDisplay(),
+                   {frmDisplay::attach, nullptr, frmDisplay::Form_Unload, frmDisplay::retranslate});
+    registerWindow(forms::frmAbout(), {frmAbout::attach, nullptr, nullptr, nullptr});
 }
 
 } // namespace shell

@@ -19,7 +19,8 @@ namespace shell {
 namespace {
 
 struct Registration {
-    const forms::WindowDefinition* definition = nullptr;
+    const forms::WindowDefinition* definition = nullptr; ///< null for a window of our own
+    std::function<std::unique_ptr<QWidget>()> build;
     WindowBehaviour behaviour;
 };
 
@@ -73,7 +74,14 @@ private:
 } // namespace
 
 void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour) {
-    registrations()[forms::toQString(definition.name)] = {&definition, std::move(behaviour)};
+    registrations()[forms::toQString(definition.name)] = {
+        &definition, [&definition] { return forms::buildWindow(definition); },
+        std::move(behaviour)};
+}
+
+void registerWindow(const QString& name, std::function<std::unique_ptr<QWidget>()> build,
+                    WindowBehaviour behaviour) {
+    registrations()[name] = {nullptr, std::move(build), std::move(behaviour)};
 }
 
 QWidget* loadedWindow(const QString& name) {
@@ -88,8 +96,8 @@ QWidget* load(const QString& name) {
     if (it == registrations().end())
         return nullptr;
     const Registration& registration = it->second;
-    std::unique_ptr<QWidget> built = forms::buildWindow(*registration.definition);
-    QWidget* window = built.release(); // owned by the loaded-window list from here on
+    QWidget* window = registration.build().release(); // owned by the loaded-window list
+    window->setObjectName(name);
     window->installEventFilter(new CloseToUnload(name, window));
     loaded().push_back({name, window, false, false, nullptr});
     if (registration.behaviour.attach)
@@ -198,6 +206,20 @@ QStringList loadedWindows() {
     for (const LoadedWindow& entry : loaded())
         names << entry.name;
     return names;
+}
+
+void retranslateLoadedWindows() {
+    // A copy: a handler may load or unload windows.
+    const std::vector<LoadedWindow> windows = loaded();
+    for (const LoadedWindow& entry : windows) {
+        const auto it = registrations().find(entry.name);
+        if (entry.unloading || !entry.widget || it == registrations().end())
+            continue;
+        if (it->second.definition)
+            forms::retranslateWindow(*entry.widget, *it->second.definition);
+        if (it->second.behaviour.retranslate)
+            it->second.behaviour.retranslate(*entry.widget);
+    }
 }
 
 void collectUnloaded() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QString>
 #include <QStringList>
@@ -28,10 +29,15 @@ struct WindowBehaviour {
     std::function<void(QWidget& window)> attach;
     std::function<void(QWidget& window)> formLoad;
     std::function<void(QWidget& window)> formUnload;
+    /// Puts the window's own texts into the language spoken now, after the design's.
+    std::function<void(QWidget& window)> retranslate;
 };
 
 /// Makes a window known by its design name; a later call replaces the behaviour.
 void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour);
+/// The same for a window of the program's own that has no design: `build` makes it.
+void registerWindow(const QString& name, std::function<std::unique_ptr<QWidget>()> build,
+                    WindowBehaviour behaviour);
 
 /// The window, loading it (hidden) first if needed; null for an unknown name.
 QWidget* load(const QString& name);
@@ -55,6 +61,9 @@ void unload(const QString& name);
 WindowState state(const QString& name);
 /// Names of the loaded windows in the order they were loaded.
 QStringList loadedWindows();
+
+/// Every loaded window in the language spoken now, keeping what the user typed and chose.
+void retranslateLoadedWindows();
 
 /// Frees windows whose unloading is complete (tests and benchmarks call it between steps).
 void collectUnloaded();

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 """The built program at a terminal with no display, as a person or a script runs it:
-test_command_line.py <program>"""
+test_command_line.py <program> <bash completion>"""
 
 import os
 import resource
+import shlex
 import signal
 import subprocess
 import sys
@@ -11,9 +12,11 @@ import tempfile
 import unittest
 
 PROGRAM = sys.argv.pop(1)
+COMPLETION = sys.argv.pop(1)
 ANNA = ["--first-name", "anna", "--last-name", "smith"]
 BORN = ["--birth-date", "1990-08-15"]
 LEO = "ANNA SMITH\nBorn 15 August 1990\n\nSun Sign: Leo\n\nLucky Day: Sunday\n"
+LEO_DE = "ANNA SMITH\nGeboren am Mittwoch, 15. August 1990\n\nSternzeichen: Löwe\n"
 NO_DATE = '"%s" is no date of birth: give it as yyyy-mm-dd, such as 1990-08-15.\n'
 
 
@@ -24,10 +27,13 @@ def full_disk():
 
 
 def run(arguments, lang="C.UTF-8", home=None, limit=None):
+    """`lang`: LANG, and LANGUAGE after a blank where a row gives one."""
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
                         "LC_MESSAGES")}
-    env["LANG"] = lang
+    env["LANG"], _, language = lang.partition(" ")
+    if language:
+        env["LANGUAGE"] = language
     if home:
         env.update(XDG_CONFIG_HOME=os.path.join(home, "config"),
                    XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
@@ -46,8 +52,20 @@ class CommandLineTest(unittest.TestCase):
             (["-v"], "C.UTF-8", 0, "KV Dwellstar 1.0.0\n", ""),
             (ANNA + BORN, "C.UTF-8", 0, LEO, ""),
             (ANNA + BORN + ["-o", "-"], "ja_JP.UTF-8", 0, LEO, ""),
-            (ANNA + BORN, "de_DE.UTF-8", 0,
-             "ANNA SMITH\nGeboren am Mittwoch, 15. August 1990\n\nSternzeichen: Löwe\n", ""),
+            (ANNA + BORN, "de_DE.UTF-8", 0, LEO_DE, ""),
+            (ANNA + BORN, "en_GB.UTF-8 en_GB:de", 0, LEO, ""),
+            (ANNA + BORN, "ja_JP.UTF-8 ja:de", 0, LEO_DE, ""),
+            (["--language", "de"] + ANNA + BORN, "C.UTF-8", 0, LEO_DE, ""),
+            (["--language", "en"] + ANNA + BORN, "de_DE.UTF-8", 0, LEO, ""),
+            (["--language", "ru", "--help"], "C.UTF-8", 0, "Использование: ", ""),
+            (["--language", "xx"] + ANNA + BORN, "C.UTF-8", 2, "",
+             '"xx" is no language of KV Dwellstar: give one of en, de, es, fr, it, pt_BR, ru.\n'),
+            (["--first-name", "Jürgen", "--last-name", "Петров"] + BORN, "C.UTF-8", 0,
+             "JÜRGEN ПЕТРОВ\nBorn 15 August 1990\n", ""),
+            (ANNA + ["--birth-date", "2050-06-15"], "C.UTF-8", 0,
+             "ANNA SMITH\nBorn 15 June 2050\n\nSun Sign: Gemini\n", ""),
+            (["-style", "Fusion"], "C.UTF-8", 1, "",
+             "KV Dwellstar needs a graphical desktop, but no display is available.\n"),
             (["--first-name", "anna"] + BORN, "C.UTF-8", 2, "", "Please Enter Your Last Name\n"),
             (["--first-name", "anna"] + BORN, "de_DE.UTF-8", 2, "",
              "Bitte geben Sie Ihren Nachnamen ein\n"),
@@ -62,7 +80,7 @@ class CommandLineTest(unittest.TestCase):
             (ANNA + ["--birth-date", "2051-01-01"], "C.UTF-8", 2, "",
              "Please Specify Your Birth Year\n"),
             *[(ANNA + ["--birth-date", date], "C.UTF-8", 2, "", NO_DATE % date)
-              for date in ("15/08/1990", "1990-13-01", "yesterday", "")],
+              for date in ("15/08/1990", "1990-13-01", "1990-01-32", "yesterday", "")],
             (["--colour", "red"], "C.UTF-8", 2, "", "Unknown option 'colour'.\n"),
             (ANNA + BORN + ["-o", f"{folder}/missing/r.pdf"], "C.UTF-8", 1, "",
              f'The reading could not be saved as "{folder}/missing/r.pdf".\n\n'
@@ -94,6 +112,17 @@ class CommandLineTest(unittest.TestCase):
         self.assertEqual((status, err.endswith("File too large\n")), (1, True))
         # No settings, no instance lock, no file left behind.
         self.assertEqual([files for _, _, files in os.walk(home) if files], [])
+
+
+    def test_bash_completes_the_options(self):
+        for words, offered in ((["--lan"], "--language"),
+                               (["--language", ""], "en de es fr it pt_BR ru")):
+            with self.subTest(words=words):
+                script = (f"source {shlex.quote(COMPLETION)}; "
+                          f"COMP_WORDS=(kv-dwellstar {' '.join(map(shlex.quote, words))}); "
+                          f"COMP_CWORD={len(words)}; _kv_dwellstar; echo ${{COMPREPLY[@]}}")
+                done = subprocess.run(["bash", "-c", script], capture_output=True, text=True)
+                self.assertEqual(done.stdout.strip(), offered, done.stderr)
 
 
 if __name__ == "__main__":

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 
-#include "app/translations.h"
 #include "forms/control_access.h"
+#include "language/language.h"
 #include "outreach/frm_nag_screen2.h"
 #include "reading/sun_sign.h"
 #include "shell/reading_command.h"
@@ -24,20 +27,21 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // What each window shows: the input and about windows, the exit window with each of its four
-// appeals, the result window with each sign's reading.
+// appeals, the result window with each sign's reading, and a question with Qt's own buttons.
 constexpr int kAppeals = 4;
-constexpr int kScenes = 2 + kAppeals + 12;
+constexpr int kQuestion = 2 + kAppeals + 12;
+constexpr int kScenes = kQuestion + 1;
 
 /// Words that are the same in English and the language, and the program's name.
 const QMap<QString, QStringList> kSameWords = {
     {u"de"_s,
      {u"Amethyst"_s, u"April"_s, u"August"_s, u"Element"_s, u"Jupiter"_s, u"Mars"_s, u"Name"_s,
       u"November"_s, u"OK"_s, u"Opal"_s, u"Saturn"_s, u"September"_s, u"Venus"_s}},
-    {u"es"_s, {u"Aries"_s, u"Leo"_s, u"Libra"_s, u"Venus"_s, u"Virgo"_s}},
+    {u"es"_s, {u"&No"_s, u"Aries"_s, u"Leo"_s, u"Libra"_s, u"Venus"_s, u"Virgo"_s}},
     {u"fr"_s,
      {u"Agate"_s, u"Air"_s, u"Cancer"_s, u"Jupiter"_s, u"Mars"_s, u"OK"_s, u"Turquoise"_s,
       u"Violet"_s}},
-    {u"it"_s, {u"&File"_s, u"OK"_s}},
+    {u"it"_s, {u"&File"_s, u"&No"_s, u"OK"_s}},
     {u"pt_BR"_s, {u"Libra"_s, u"OK"_s}},
 };
 const QString kProgramName = QStringLiteral(DWELLSTAR_CAPTION);
@@ -57,8 +61,11 @@ QMap<QString, QString> shownTexts(QWidget* window) {
                 texts[name + u' ' + QString::number(i)] = list->itemText(i);
         }
     }
-    for (const QAction* item : window->findChildren<QAction*>())
-        texts[item->objectName() + u" (menu)"_s] = item->text();
+    // Unnamed: the languages, each named in itself in every language.
+    for (const QAction* item : window->findChildren<QAction*>()) {
+        if (!item->objectName().isEmpty())
+            texts[item->objectName() + u" (menu)"_s] = item->text();
+    }
     return texts;
 }
 
@@ -90,9 +97,17 @@ class TestLanguages : public QObject {
     };
 
     Shown look(const QString& language, int scene) {
-        app::useLanguage(language.isEmpty() ? QStringList() : QStringList{language});
+        language::use(language.isEmpty() ? language::kEnglish : language);
         testsupport::resetProgram(m_fakes);
         QWidget* window = nullptr;
+        if (scene == kQuestion) {
+            const QMessageBox box(QMessageBox::Information, {}, {},
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            QMap<QString, QString> buttons;
+            for (QAbstractButton* button : box.buttons())
+                buttons[QString::number(box.standardButton(button))] = button->text();
+            return {buttons, {}};
+        }
         if (scene < 2) {
             window = shell::load(scene == 0 ? shell::kInputWindow : shell::kAboutWindow);
         } else if (scene < 2 + kAppeals) {
@@ -109,12 +124,48 @@ class TestLanguages : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { testsupport::prepareProgram(); }
-    void cleanupTestCase() { app::useLanguage({}); }
+    void cleanupTestCase() { language::use(language::kEnglish); }
+
+    // A language chosen in the input window's menu is spoken at once in every open window;
+    // what was typed, chosen and shown stays. The choice is remembered until the desktop's
+    // language is chosen again.
+    void choosingALanguageKeepsTheEntries() {
+        language::use(language::kEnglish);
+        testsupport::resetProgram(m_fakes);
+        QWidget* input = shell::load(shell::kInputWindow);
+        QTest::keyClicks(testsupport::child(input, u"txtFirstName"_s), u"anna"_s);
+        QTest::keyClicks(testsupport::child(input, u"txtLastName"_s), u"smith"_s);
+        testsupport::childAs<QComboBox>(input, u"cboMonth"_s)->setCurrentIndex(5);
+        testsupport::childAs<QComboBox>(input, u"cboDate"_s)->setCurrentIndex(14);
+        shell::runReadingCommand();
+        QWidget* result = shell::loadedWindow(shell::kResultWindow);
+        const auto pick = [input](const QString& item) {
+            for (QAction* action : input->findChild<QMenu*>(u"mnuLanguage"_s)->actions()) {
+                if (action->text() == item || action->objectName() == item)
+                    action->trigger();
+            }
+        };
+        const auto shown = [&] {
+            return QStringList{forms::controlText(testsupport::child(input, u"txtFirstName"_s)),
+                               forms::controlText(testsupport::child(input, u"cboMonth"_s)),
+                               forms::controlText(testsupport::child(result, u"lblSunSign"_s))};
+        };
+        const auto stored = [this] {
+            return m_fakes.settings
+                .values[{platform::settingsApplicationName(), u"Settings"_s, u"Language"_s}];
+        };
+        pick(u"Deutsch"_s);
+        QCOMPARE(shown(), (QStringList{u"ANNA"_s, u"Juni"_s, u"Zwillinge"_s}));
+        QCOMPARE(stored(), u"de"_s);
+        pick(u"mnuDesktopLanguage"_s);
+        QCOMPARE(shown(), (QStringList{u"ANNA"_s, u"June"_s, u"Gemini"_s}));
+        QCOMPARE(stored(), QString());
+    }
 
     void speaksEveryWord_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("scene");
-        for (const QString& language : app::translatedLanguages()) {
+        for (const QString& language : language::available().mid(1)) {
             for (int scene = 0; scene < kScenes; ++scene)
                 QTest::addRow("%s %d", qPrintable(language), scene) << language << scene;
         }

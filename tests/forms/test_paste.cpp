@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "forms/control_access.h"
-#include "forms/units.h"
 #include "forms/form_model.h"
+#include "forms/units.h"
 #include "shell/window_manager.h"
 #include "support/program.h"
 #include "support/widget_helpers.h"
@@ -60,16 +60,16 @@ void drop(QWidget* box, const QMimeData* data) {
         QApplication::sendEvent(target, &dropped);
 }
 
-/// What a box holds after the large text arrived: the name boxes take it only dropped, in
-/// capitals, up to a line's default length; the refer-a-friend boxes up to what a request
-/// carries; the reading's boxes take nothing.
+/// What a box holds after the large text arrived: the name boxes take it in capitals, up to a
+/// line's default length; the refer-a-friend boxes up to what a request carries; the reading's
+/// boxes take nothing.
 QString largeTextTaken(const QString& box, Route route) {
     const bool pasted =
         route != Route::MiddleClick || QGuiApplication::clipboard()->supportsSelection();
     if (box.startsWith(u"txtSunSign"_s) || !pasted)
         return {};
     if (box == u"txtFirstName" || box == u"txtMiddleName" || box == u"txtLastName")
-        return route == Route::Drop ? QString(32767, u'A') : QString();
+        return QString(route == Route::Keys ? 2 * 32767 : 32767, u'A'); // the keys paste twice
     return QString(1400, u'a');
 }
 

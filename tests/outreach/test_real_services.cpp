@@ -163,7 +163,7 @@ private Q_SLOTS:
         QVERIFY(configHome != QDir::home().filePath(u".config"_s));
         // Each run starts from an empty store.
         for (const QString& application :
-             {outreach::settingsApplicationName(), u"kv-dwellstar-store-test"_s})
+             {platform::settingsApplicationName(), u"kv-dwellstar-store-test"_s})
             QFile::remove(configHome.filePath(application + u".conf"_s));
         // A lock folder of our own, inherited by the children.
         QVERIFY(m_runtime.isValid());
@@ -200,7 +200,7 @@ private Q_SLOTS:
     void reminderDateSurvivesRestarts() {
         testsupport::FakeServices fakes;
         platform::install({.settings = platform::realServices().settings});
-        const QString application = outreach::settingsApplicationName();
+        const QString application = platform::settingsApplicationName();
         const QString key = outreach::encodeSetting(u"Duration"_s);
         fakes.clock.date = QDate(2026, 12, 8);
 

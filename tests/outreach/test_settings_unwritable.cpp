@@ -37,7 +37,7 @@ class TestSettingsUnwritable : public QObject {
     Q_OBJECT
 
     QString userOwnFile() const {
-        return qEnvironmentVariable("HOME") + u"/.config/"_s + outreach::settingsApplicationName() +
+        return qEnvironmentVariable("HOME") + u"/.config/"_s + platform::settingsApplicationName() +
                u".conf"_s;
     }
 

@@ -54,7 +54,7 @@ class TestStartUp : public QObject {
     void storeReminderDate(int daysAway) {
         m_fakes.settings.values.clear();
         if (daysAway != kNothingStored)
-            m_fakes.settings.values[{outreach::settingsApplicationName(), u"Settings"_s,
+            m_fakes.settings.values[{platform::settingsApplicationName(), u"Settings"_s,
                                      outreach::encodeSetting(u"Duration"_s)}] =
                 outreach::encodeSetting(kToday.addDays(daysAway).toString(Qt::ISODate));
         m_fakes.settings.writes = 0;

@@ -160,7 +160,7 @@ private Q_SLOTS:
     void storedForm() {
         modHelp::RunUpdateReminder();
         QCOMPARE(application(), u"test_update_reminder"_s);
-        QCOMPARE(outreach::settingsApplicationName(), application());
+        QCOMPARE(platform::settingsApplicationName(), application());
         QCOMPARE(m_fakes.settings.values.size(), 1u);
         const auto& [where, value] = *m_fakes.settings.values.begin();
         QCOMPARE(std::get<0>(where), application());

@@ -95,9 +95,6 @@ private Q_SLOTS:
     void yearsOutsideTheList();
     void fullRangeDayPositions();
     void fullRangeMonthPositions();
-    void keyFilterExamples_data();
-    void keyFilterExamples();
-    void keyFilterEveryCode();
     void refusalMessage();
     void focusControlName_data();
     void focusControlName();
@@ -403,82 +400,6 @@ void TestBirthDetails::fullRangeMonthPositions() {
                         .arg(expected)));
         }
     }
-}
-
-void TestBirthDetails::keyFilterExamples_data() {
-    QTest::addColumn<int>("typed");
-    QTest::addColumn<int>("passed"); // 0: refused with the message
-
-    QTest::newRow("small m") << int(u'm') << int(u'M');
-    QTest::newRow("small a") << int(u'a') << int(u'A');
-    QTest::newRow("small z") << int(u'z') << int(u'Z');
-    QTest::newRow("capital A") << int(u'A') << int(u'A');
-    QTest::newRow("capital Q") << int(u'Q') << int(u'Q');
-    QTest::newRow("capital Z") << int(u'Z') << int(u'Z');
-    QTest::newRow("backspace") << 8 << 8;
-    QTest::newRow("enter") << 13 << 13;
-    QTest::newRow("blank") << 32 << 32;
-    QTest::newRow("NUL") << 0 << 0;
-    QTest::newRow("tab") << 9 << 0;
-    QTest::newRow("line feed") << 10 << 0;
-    QTest::newRow("Ctrl+V") << 22 << 0;
-    QTest::newRow("Ctrl+C") << 3 << 0;
-    QTest::newRow("escape") << 27 << 0;
-    QTest::newRow("digit 0") << int(u'0') << 0;
-    QTest::newRow("digit 9") << int(u'9') << 0;
-    QTest::newRow("hyphen") << int(u'-') << 0;
-    QTest::newRow("apostrophe") << int(u'\'') << 0;
-    QTest::newRow("at, before A") << int(u'@') << 0;
-    QTest::newRow("bracket, after Z") << int(u'[') << 0;
-    QTest::newRow("backtick, before a") << int(u'`') << 0;
-    QTest::newRow("brace, after z") << int(u'{') << 0;
-    QTest::newRow("delete") << 127 << 0;
-    QTest::newRow("no-break space") << 0xA0 << 0;
-    QTest::newRow("e acute") << 0xE9 << 0;
-    QTest::newRow("E acute") << 0xC9 << 0;
-    QTest::newRow("sharp s") << 0xDF << 0;
-    QTest::newRow("y diaeresis") << 0xFF << 0;
-    QTest::newRow("capital A + 256") << 0x141 << 0;
-    QTest::newRow("small a + 256") << 0x161 << 0;
-    QTest::newRow("fullwidth A") << 0xFF21 << 0;
-    QTest::newRow("0xFFFF") << 0xFFFF << 0;
-}
-
-void TestBirthDetails::keyFilterExamples() {
-    QFETCH(int, typed);
-    QFETCH(int, passed);
-
-    const auto verdict = reading::filterNameKey(static_cast<char16_t>(typed));
-    QCOMPARE(int(verdict.code), passed);
-    QCOMPARE(verdict.showRefusal, passed == 0);
-}
-
-void TestBirthDetails::keyFilterEveryCode() {
-    constexpr std::string_view capitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    constexpr std::string_view smalls = "abcdefghijklmnopqrstuvwxyz";
-    int passedCount = 0;
-    for (int code = 0; code <= 0xFFFF; ++code) {
-        int expected = 0;
-        if (code < 128) {
-            const char c = static_cast<char>(code);
-            if (capitals.find(c) != std::string_view::npos)
-                expected = code;
-            else if (const auto at = smalls.find(c); at != std::string_view::npos)
-                expected = static_cast<unsigned char>(capitals[at]);
-            else if (code == 8 || code == 13 || code == 32)
-                expected = code;
-        }
-        const auto verdict = reading::filterNameKey(static_cast<char16_t>(code));
-        if (int(verdict.code) != expected || verdict.showRefusal != (expected == 0))
-            QFAIL(qPrintable(QStringLiteral("code %1: passed %2 refusal %3, expected %4")
-                                 .arg(code)
-                                 .arg(int(verdict.code))
-                                 .arg(verdict.showRefusal)
-                                 .arg(expected)));
-        if (expected != 0)
-            ++passedCount;
-    }
-    QCOMPARE(passedCount, 26 + 26 + 3);
 }
 
 void TestBirthDetails::refusalMessage() {

@@ -20,6 +20,8 @@ using namespace shelltest;
 namespace {
 
 const QString kRefusal = u"Please Enter Only Alphabet"_s;
+// "ABC" with the B replaced by the clipboard's "жук".
+const QString kPasted = u"A\u0416\u0423\u041aC"_s;
 const QString kCobrand = u"lblCobrand"_s;
 const QString kFullBrand = u"lblFullBrand"_s;
 
@@ -99,13 +101,16 @@ private Q_SLOTS:
             {"tab", Qt::Key_Tab, u"\t"_s, {}, u"ABC"_s, 2, false},
             {"digit", Qt::Key_7, u"7"_s, {}, u"ABC"_s, 2, true},
             {"hyphen", Qt::Key_Minus, u"-"_s, {}, u"ABC"_s, 2, true},
-            {"accented letter", Qt::Key_Eacute, u"\u00e9"_s, {}, u"ABC"_s, 2, true},
+            {"accented letter", Qt::Key_Eacute, u"\u00e9"_s, {}, u"A\u00c9C"_s, 2, false},
+            {"Cyrillic letter", Qt::Key(0x416), u"\u0436"_s, {}, u"A\u0416C"_s, 2, false},
+            {"accent after a letter", Qt::Key_unknown, u"\u0301"_s, {}, u"A\u0301C"_s, 2, false},
+            {"emoji", Qt::Key_unknown, u"\U0001F600"_s, {}, u"ABC"_s, 2, true},
             {"escape", Qt::Key_Escape, u"\x1b"_s, {}, u"ABC"_s, 2, true},
             {"Ctrl+A", Qt::Key_A, u"\x01"_s, Qt::ControlModifier, u"ABC"_s, 2, true},
-            {"Ctrl+V as a control code", Qt::Key_V, u"\x16"_s, Qt::ControlModifier, u"ABC"_s, 2,
-             true},
-            {"Ctrl+V as a letter", Qt::Key_V, u"v"_s, Qt::ControlModifier, u"ABC"_s, 2, true},
-            {"Shift+Insert", Qt::Key_Insert, {}, Qt::ShiftModifier, u"ABC"_s, 2, true},
+            {"Ctrl+V as a control code", Qt::Key_V, u"\x16"_s, Qt::ControlModifier, kPasted, 4,
+             false},
+            {"Ctrl+V as a letter", Qt::Key_V, u"v"_s, Qt::ControlModifier, kPasted, 4, false},
+            {"Shift+Insert", Qt::Key_Insert, {}, Qt::ShiftModifier, kPasted, 4, false},
         };
         for (const QString& name : {u"txtFirstName"_s, u"txtMiddleName"_s, u"txtLastName"_s}) {
             for (const Case& c : cases) {
@@ -131,7 +136,7 @@ private Q_SLOTS:
         QTest::keyClick(edit, Qt::Key_Right);
         QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(edit->selectedText(), u"B"_s);
-        QGuiApplication::clipboard()->setText(u"XYZ"_s);
+        QGuiApplication::clipboard()->setText(u"\u0436\u0443\u043a"_s);
 
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), typed,
                             Qt::KeyboardModifiers(modifiers));
@@ -147,14 +152,15 @@ private Q_SLOTS:
         QCOMPARE(visibleWindows(), QStringList{kInput});
     }
 
-    // The context menu's Paste is refused like the paste keys.
-    void contextMenuPasteRefused() {
+    // The context menu's Paste takes the letters, and refuses the rest as the keys do.
+    void contextMenuPaste() {
         QWidget* input = openInputWindow();
         QLineEdit* edit = box(input, u"txtLastName"_s);
-        QGuiApplication::clipboard()->setText(u"XYZ"_s);
+        QGuiApplication::clipboard()->setText(
+            u"\u0410\u043d\u043d\u0430-\u041c\u0430\u0440\u0438\u044f"_s);
         QVERIFY(testsupport::pasteFromContextMenu(edit));
         testsupport::settle();
-        QCOMPARE(edit->text(), QString());
+        QCOMPARE(edit->text(), u"\u0410\u041d\u041d\u0410\u041c\u0410\u0420\u0418\u042f"_s);
         QCOMPARE(m_fakes.dialogs.texts(), QStringList{kRefusal});
     }
 
@@ -163,7 +169,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("inserted");
         QTest::addColumn<QString>("expected");
         QTest::newRow("letters and blanks") << u"MARY ann"_s << u"MARY ANN"_s;
-        QTest::newRow("everything else") << u"o'Neil-2\t\u00e9x\r\n."_s << u"ONEILX"_s;
+        QTest::newRow("everything else") << u"o'Neil-2\t\u00e9x\r\n."_s << u"ONEIL\u00c9X"_s;
+        QTest::newRow("accents apart") << u"\u0301he\u0301le\u0300ne"_s << u"HE\u0301LE\u0300NE"_s;
     }
 
     void insertedNames() {

@@ -285,6 +285,26 @@ private Q_SLOTS:
         expectWholeReading(clipboard());
     }
 
+    // A name in its own alphabet, typed and pasted, reaches the copy in capitals.
+    void nameInItsOwnAlphabet() {
+        QWidget* input = openInputWindow();
+        enter(input, {.first = {}, .middle = {}, .last = {}});
+        for (const QChar letter : u"\u0438\u0432\u0430\u043d"_s)
+            QTest::sendKeyEvent(QTest::Click, box(input, u"txtFirstName"_s), Qt::Key_unknown,
+                                letter, {});
+        QGuiApplication::clipboard()->setText(u"\u041f\u0435\u0442\u0440\u043e\u0432"_s);
+        QTest::keyClick(box(input, u"txtLastName"_s), Qt::Key_V, Qt::ControlModifier);
+        testsupport::click(input, u"cmdNext"_s);
+        testsupport::settle();
+        QWidget* result = shell::loadedWindow(kResult);
+        QVERIFY(result && QTest::qWaitForWindowActive(result));
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(clipboard().startsWith(
+                     u"\u0418\u0412\u0410\u041d \u041f\u0415\u0422\u0420\u041e\u0412\n"
+                     "Born 1 January 1990\n"_s),
+                 qPrintable(clipboard().left(40)));
+    }
+
     // The commands add no control, menu item or stop on the keyboard's path.
     void designUnchanged() {
         QWidget* result = shownReading();

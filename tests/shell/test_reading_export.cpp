@@ -112,6 +112,7 @@ private Q_SLOTS:
         const QLocale a4(u"en_GB"_s);
         QTest::newRow("far longer than a page") << u"Leo"_s << a4 << u"(A4)"_s << u"traits"_s;
         QTest::newRow("a little longer than a page") << u"Leo"_s << a4 << u"(A4)"_s << u"name"_s;
+        QTest::newRow("names in their own scripts") << u"Leo"_s << a4 << u"(A4)"_s << u"scripts"_s;
     }
 
     // One page of the locale's size holds the whole reading as text, even one too long for it,
@@ -133,7 +134,17 @@ private Q_SLOTS:
         // About a third of a page of name: the reading runs onto a second page.
         if (longer == u"name")
             sheet.details.firstName = u"ANNA "_s.repeated(300).toStdU16String() + u"LAST";
-        QVERIFY(shell::saveReading({path, shell::FileFormat::Pdf}, sheet, m_window));
+        if (longer == u"scripts")
+            sheet.details = {u"J\u00dcRGEN",
+                             u"\u03a3\u039f\u03a6\u0399\u0391",
+                             u"\u041f\u0415\u0422\u0420\u041e\u0412",
+                             14,
+                             7,
+                             1990,
+                             {},
+                             {},
+                             {}};
+        QVERIFY(shell::saveReading({path, shell::FileFormat::Pdf}, sheet, &m_window));
         QCOMPARE(testsupport::pdfInfo(path, u"Pages"_s).toInt(), 1);
         QVERIFY2(testsupport::pdfInfo(path, u"Page size"_s).endsWith(pageSize),
                  qPrintable(testsupport::pdfInfo(path, u"Page size"_s)));
@@ -174,7 +185,7 @@ private Q_SLOTS:
             const std::optional<FileSizeLimit> full =
                 diskFull ? std::optional<FileSizeLimit>(std::in_place, 64) : std::nullopt;
             saved = shell::saveReading({path, shell::FileFormat(format)},
-                                       sheetFor(*reading::lookUpProfile("Leo")), m_window);
+                                       sheetFor(*reading::lookUpProfile("Leo")), &m_window);
         }
         QVERIFY(!saved);
         QCOMPARE(m_fakes.dialogs.shown.size(), std::size_t{1});

@@ -85,7 +85,8 @@ void registerProbes() {
                                    record().unloadOrder << name;
                                    if (const auto extra = record().onUnload.value(name))
                                        extra();
-                               }});
+                               },
+                               nullptr});
     }
 }
 
