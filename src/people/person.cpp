@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "people/person.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace people {
+
+namespace {
+
+constexpr int kLeapYear = 2000;
+
+/// The birthday in `year`: 28 February for 29 February in a common year.
+QDate birthdayIn(const Person& person, int year) {
+    if (person.month == 2 && person.day == 29 && !QDate::isLeapYear(year))
+        return {year, 2, 28};
+    return {year, person.month, person.day};
+}
+
+} // namespace
+
+QString fullName(const Person& person) {
+    QStringList parts;
+    for (const QString& part : {person.first, person.middle, person.last}) {
+        if (const QString trimmed = part.simplified(); !trimmed.isEmpty())
+            parts << trimmed;
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+bool samePerson(const Person& a, const Person& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day &&
+           fullName(a).compare(fullName(b), Qt::CaseInsensitive) == 0;
+}
+
+QString birthDateText(const Person& person) {
+    const QString monthDay = QStringLiteral("%1-%2")
+                                 .arg(person.month, 2, 10, QLatin1Char('0'))
+                                 .arg(person.day, 2, 10, QLatin1Char('0'));
+    return person.year == 0 ? QStringLiteral("--") + monthDay
+                            : QStringLiteral("%1-").arg(person.year, 4, 10, QLatin1Char('0')) +
+                                  monthDay;
+}
+
+std::optional<Person> withBirthDate(Person person, const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^(?:([0-9]{4})|-)-([0-9]{2})-([0-9]{2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    person.year = match.captured(1).toInt();
+    person.month = match.captured(2).toInt();
+    person.day = match.captured(3).toInt();
+    const bool valid = person.year == 0 ? isBirthday(person.month, person.day)
+                                        : QDate(person.year, person.month, person.day).isValid();
+    if (!valid)
+        return std::nullopt;
+    return person;
+}
+
+bool isBirthday(int month, int day) {
+    return QDate(kLeapYear, month, day).isValid();
+}
+
+reading::SunSign signOf(const Person& person) {
+    return reading::signForPositions(person.month - 1, person.day - 1).value_or(reading::SunSign::Aries);
+}
+
+int daysToNextBirthday(const Person& person, QDate today) {
+    QDate next = birthdayIn(person, today.year());
+    if (next < today)
+        next = birthdayIn(person, today.year() + 1);
+    return static_cast<int>(today.daysTo(next));
+}
+
+} // namespace people
