@@ -4,6 +4,7 @@
 //
 //   dwellstar_bench_inprocess reading <repeats>
 //   dwellstar_bench_inprocess endurance <first> <last>
+//   dwellstar_bench_inprocess people <count>   (keeps the book in $XDG_DATA_HOME)
 //
 // Prints key=value lines for bench/runner.py.
 
@@ -15,9 +16,14 @@
 #include <random>
 #include <tuple>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -26,9 +32,12 @@
 #include "forms/control_access.h"
 #include "forms/units.h"
 #include "forms/form_model.h"
+#include "people/book.h"
+#include "people/contacts_import.h"
 #include "platform/services.h"
 #include "probe.h"
 #include "shell/frm_display.h"
+#include "shell/people_window.h"
 #include "shell/reading_command.h"
 #include "shell/window_manager.h"
 
@@ -225,16 +234,67 @@ void measureEndurance(int first, int last) {
     std::printf("windows_built=%d\nwindows_freed=%d\n", g_windowsBuilt, g_windowsFreed);
 }
 
+/// A contacts file of `count` people, each with a birthday.
+QString contactsFile(int count, const QString& folder) {
+    QByteArray cards;
+    for (int n = 0; n < count; ++n) {
+        cards += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith;Kim%1;;;\r\nFN:Kim%1 "
+                                "Smith\r\nBDAY:19%2-%3-%4\r\nEND:VCARD\r\n")
+                     .arg(n)
+                     .arg(n % 100, 2, 10, QLatin1Char('0'))
+                     .arg(n % 12 + 1, 2, 10, QLatin1Char('0'))
+                     .arg(n % 28 + 1, 2, 10, QLatin1Char('0'))
+                     .toUtf8();
+    }
+    QString path = folder + QStringLiteral("/contacts.vcf");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(cards) != cards.size())
+        fail("the contacts file could not be written");
+    return path;
+}
+
+/// Importing contacts into an empty book, opening the People window on them, and each letter
+/// typed into its filter, up to the list painted again.
+void measurePeople(int count) {
+    const QTemporaryDir folder;
+    people::Book book;
+    const std::int64_t start = bench::monotonicNs();
+    const people::Import done = people::importContacts(book, contactsFile(count, folder.path()));
+    std::printf("import_ms=%.3f\n", static_cast<double>(bench::monotonicNs() - start) / 1e6);
+    if (done.change.added != count)
+        fail("the contacts were not all imported");
+    const std::int64_t opening = bench::monotonicNs();
+    shell::openPeople();
+    std::int64_t painted = 0;
+    if (!waitForPaint(shell::kPeopleWindow, &painted))
+        fail("the People window was never painted");
+    std::printf("people_open_ms=%.3f\n", static_cast<double>(painted - opening) / 1e6);
+    QWidget* window = shell::loadedWindow(shell::kPeopleWindow);
+    auto* filter = window->findChild<QLineEdit*>(QStringLiteral("filter"));
+    auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("people"));
+    for (const QString& typed : {QStringLiteral("k"), QStringLiteral("i"), QStringLiteral("m"),
+                                 QStringLiteral("1"), QStringLiteral("2")}) {
+        const std::int64_t key = bench::monotonicNs();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+        QApplication::sendEvent(filter, &press);
+        list->viewport()->repaint();
+        std::printf("filter_ms=%.3f\n", static_cast<double>(bench::monotonicNs() - key) / 1e6);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3)
-        fail("usage: dwellstar_bench_inprocess reading <repeats> | endurance <first> <last>");
+        fail("usage: dwellstar_bench_inprocess reading <repeats> | endurance <first> <last> | "
+             "people <count>");
     QApplication application(argc, argv);
     startProgram();
     const QString mode = QString::fromLocal8Bit(argv[1]);
     if (mode == QLatin1String("reading")) {
         measureReading(std::atoi(argv[2]));
+    } else if (mode == QLatin1String("people")) {
+        measurePeople(std::atoi(argv[2]));
     } else if (mode == QLatin1String("endurance") && argc >= 4) {
         measureEndurance(std::atoi(argv[2]), std::atoi(argv[3]));
     } else {

@@ -30,4 +30,4 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 # accessibility tools, and the packaging and style checkers.
 TEST_PACKAGES=(xvfb xauth xdotool openbox dbus dbus-x11 at-spi2-core python3 python3-pyatspi
                python3-gi x11-utils desktop-file-utils appstream dpkg-dev file lintian
-               poppler-utils xclip)
+               poppler-utils xclip python3-icalendar python3-dateutil)

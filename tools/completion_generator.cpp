@@ -22,6 +22,14 @@ std::string offer(Value value, const std::string& languages) {
         return "            compopt -o filenames 2>/dev/null\n"
                "            COMPREPLY=($(compgen -f -X '!*.@(pdf|png|txt|PDF|PNG|TXT)' -- \"$cur\")"
                " $(compgen -d -- \"$cur\"))\n";
+    case Value::Contacts:
+        return "            compopt -o filenames 2>/dev/null\n"
+               "            COMPREPLY=($(compgen -f -X '!*.@(vcf|vcard|VCF|VCARD)' -- \"$cur\")"
+               " $(compgen -d -- \"$cur\"))\n";
+    case Value::Calendar:
+        return "            compopt -o filenames 2>/dev/null\n"
+               "            COMPREPLY=($(compgen -f -X '!*.@(ics|ICS)' -- \"$cur\")"
+               " $(compgen -d -- \"$cur\"))\n";
     case Value::Text:
     case Value::None:
         break;

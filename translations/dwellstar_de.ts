@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BookText</name>
+    <message>
+        <source>It could not be set aside as &quot;%1&quot;.</source>
+        <translation>Es konnte nicht als „%1“ beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Another KV Dwellstar is changing the book just now.</source>
+        <translation>Ein anderes laufendes KV Dwellstar ändert gerade das Buch.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock could not be made in &quot;%1&quot;.</source>
+        <translation>Die Sperre für das Buch konnte in „%1“ nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Colors: %1</source>
+        <translation>Farben: %1</translation>
+    </message>
+    <message>
+        <source>Birthstone: %1</source>
+        <translation>Geburtsstein: %1</translation>
+    </message>
+    <message>
+        <source>Home style: %1</source>
+        <translation>Wohnstil: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s birthday (%2)</source>
+        <translation>Geburtstag von %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Geburtstage</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>First name.</source>
@@ -66,6 +108,22 @@
     <message>
         <source>code</source>
         <translation>Code</translation>
+    </message>
+    <message>
+        <source>Keep the person of the reading among your people too.</source>
+        <translation>Nimmt die Person der Deutung auch unter Ihre Liebsten auf.</translation>
+    </message>
+    <message>
+        <source>Print your people, soonest birthday first, one a line: name, date of birth (--mm-dd without the year), sign and days to the next birthday, separated by tabs.</source>
+        <translation>Gibt Ihre Liebsten aus, den nächsten Geburtstag zuerst, eine Person pro Zeile: Name, Geburtsdatum (--MM-TT ohne das Jahr), Sternzeichen und Tage bis zum nächsten Geburtstag, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>Add to your people every contact of the vCard file &lt;file&gt; that has a birthday.</source>
+        <translation>Nimmt jeden Kontakt der vCard-Datei &lt;Datei&gt;, der einen Geburtstag hat, unter Ihre Liebsten auf.</translation>
+    </message>
+    <message>
+        <source>Write your people&apos;s birthdays to &lt;file&gt; as an iCalendar file, a yearly event each with its gift tips. &quot;-&quot; prints it.</source>
+        <translation>Schreibt die Geburtstage Ihrer Liebsten als iCalendar-Datei in &lt;Datei&gt;, jeden als jährlichen Termin mit seinen Geschenktipps. „-“ gibt sie aus.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +428,13 @@
     </message>
 </context>
 <context>
+    <name>InputWindow</name>
+    <message>
+        <source>&amp;People…</source>
+        <translation>Meine &amp;Liebsten…</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>The Desktop&apos;s Language (%1)</source>
@@ -378,6 +443,211 @@
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleText</name>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Geboren</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Sternzeichen</translation>
+    </message>
+    <message>
+        <source>Next Birthday</source>
+        <translation>Nächster Geburtstag</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read, and nothing in it was changed.
+
+%1</source>
+        <translation>Das Buch Ihrer Liebsten konnte nicht gelesen werden; darin wurde nichts geändert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read: it is damaged. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Das Buch Ihrer Liebsten konnte nicht gelesen werden: Es ist beschädigt. Es wurde unverändert als „%1“ beiseitegelegt, und ein neues Buch wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Your book of people was written by a newer KV Dwellstar, which this one cannot read. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Das Buch Ihrer Liebsten stammt von einer neueren Version von KV Dwellstar, die diese Version nicht lesen kann. Es wurde unverändert als „%1“ beiseitegelegt, und ein neues Buch wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The change could not be kept in your book of people, which is as it was.
+
+%1</source>
+        <translation>Die Änderung konnte nicht im Buch Ihrer Liebsten gespeichert werden; das Buch ist unverändert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Contacts read from &quot;%1&quot;:</source>
+        <translation>Aus „%1“ gelesene Kontakte:</translation>
+    </message>
+    <message>
+        <source>added to your people: %1</source>
+        <translation>zu Ihren Liebsten hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>already among them: %1</source>
+        <translation>bereits darunter: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a birthday: %1</source>
+        <translation>übersprungen, ohne Geburtstag: %1</translation>
+    </message>
+    <message>
+        <source>skipped, with a birthday that is no date: %1</source>
+        <translation>übersprungen, mit einem Geburtstag, der kein Datum ist: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a name: %1</source>
+        <translation>übersprungen, ohne Namen: %1</translation>
+    </message>
+    <message>
+        <source>The birthdays could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>Die Geburtstage konnten nicht nach „%1“ exportiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; your people are as they were.
+
+%2</source>
+        <translation>„%1“ konnte nicht gelesen werden; das Buch Ihrer Liebsten ist unverändert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no contacts in vCard form; your people are as they were.</source>
+        <translation>„%1“ enthält keine Kontakte im vCard-Format; das Buch Ihrer Liebsten ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWindow</name>
+    <message>
+        <source>People - KV Dwellstar</source>
+        <translation>Meine Liebsten – KV Dwellstar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Name or sign</source>
+        <translation>Name oder Sternzeichen</translation>
+    </message>
+    <message>
+        <source>Filter by name or sign</source>
+        <translation>Nach Name oder Sternzeichen filtern</translation>
+    </message>
+    <message>
+        <source>People, soonest birthday first</source>
+        <translation>Ihre Liebsten, nächster Geburtstag zuerst</translation>
+    </message>
+    <message>
+        <source>Gift Tips</source>
+        <translation>Geschenktipps</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Sternzeichen:</translation>
+    </message>
+    <message>
+        <source>Colors:</source>
+        <translation>Farben:</translation>
+    </message>
+    <message>
+        <source>Birthstone:</source>
+        <translation>Geburtsstein:</translation>
+    </message>
+    <message>
+        <source>Home style:</source>
+        <translation>Wohnstil:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading</source>
+        <translation>&amp;Deutung öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Forget…</source>
+        <translation>&amp;Entfernen…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>Kontakte &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Birthdays…</source>
+        <translation>&amp;Geburtstage exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Forget %1, born %2?</source>
+        <translation>%1, geboren am %2, aus dem Buch Ihrer Liebsten entfernen?</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>vCard-Dateien (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Birthdays</source>
+        <translation>Geburtstage exportieren</translation>
+    </message>
+    <message>
+        <source>birthdays.ics</source>
+        <translation>geburtstage.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>A person needs a name to be remembered.</source>
+        <translation>Eine Person braucht einen Namen, um unter Ihre Liebsten aufgenommen zu werden.</translation>
+    </message>
+    <message>
+        <source>%1 is now among your people.</source>
+        <translation>%1 gehört jetzt zu Ihren Liebsten.</translation>
+    </message>
+    <message>
+        <source>%1 is already among your people.</source>
+        <translation>%1 gehört bereits zu Ihren Liebsten.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1567,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 color swatch</source>
         <translation>Farbmuster in %1</translation>
+    </message>
+    <message>
+        <source>Remember This Person</source>
+        <translation>Zu meinen Liebsten hinzufügen</translation>
     </message>
 </context>
 <context>

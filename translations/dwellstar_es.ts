@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BookText</name>
+    <message>
+        <source>It could not be set aside as &quot;%1&quot;.</source>
+        <translation>No se ha podido apartar la agenda como «%1».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>No se ha podido crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Another KV Dwellstar is changing the book just now.</source>
+        <translation>Otro KV Dwellstar está modificando la agenda en este momento.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock could not be made in &quot;%1&quot;.</source>
+        <translation>No se ha podido crear el bloqueo de la agenda en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Colors: %1</source>
+        <translation>Colores: %1</translation>
+    </message>
+    <message>
+        <source>Birthstone: %1</source>
+        <translation>Piedra natal: %1</translation>
+    </message>
+    <message>
+        <source>Home style: %1</source>
+        <translation>Estilo decorativo: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s birthday (%2)</source>
+        <translation>Cumpleaños de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Cumpleaños</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>First name.</source>
@@ -66,6 +108,22 @@
     <message>
         <source>code</source>
         <translation>código</translation>
+    </message>
+    <message>
+        <source>Keep the person of the reading among your people too.</source>
+        <translation>Guarda también a la persona de la lectura entre tus seres queridos.</translation>
+    </message>
+    <message>
+        <source>Print your people, soonest birthday first, one a line: name, date of birth (--mm-dd without the year), sign and days to the next birthday, separated by tabs.</source>
+        <translation>Muestra la lista de tus seres queridos, primero el cumpleaños más próximo, uno por línea: nombre, fecha de nacimiento (--mm-dd sin el año), signo y días que faltan para el próximo cumpleaños, separados por tabuladores.</translation>
+    </message>
+    <message>
+        <source>Add to your people every contact of the vCard file &lt;file&gt; that has a birthday.</source>
+        <translation>Añade a tus seres queridos todos los contactos del archivo vCard &lt;archivo&gt; que tengan cumpleaños.</translation>
+    </message>
+    <message>
+        <source>Write your people&apos;s birthdays to &lt;file&gt; as an iCalendar file, a yearly event each with its gift tips. &quot;-&quot; prints it.</source>
+        <translation>Escribe los cumpleaños de tus seres queridos en &lt;archivo&gt; como archivo iCalendar: un evento anual por cumpleaños, cada uno con sus ideas de regalo. «-» lo muestra.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +428,13 @@
     </message>
 </context>
 <context>
+    <name>InputWindow</name>
+    <message>
+        <source>&amp;People…</source>
+        <translation>Seres &amp;queridos…</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>The Desktop&apos;s Language (%1)</source>
@@ -378,6 +443,211 @@
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleText</name>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dentro de %n días</numerusform>
+            <numerusform>dentro de %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Signo</translation>
+    </message>
+    <message>
+        <source>Next Birthday</source>
+        <translation>Próximo cumpleaños</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read, and nothing in it was changed.
+
+%1</source>
+        <translation>No se ha podido leer tu agenda de seres queridos, y no se ha cambiado nada en ella.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read: it is damaged. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>No se ha podido leer tu agenda de seres queridos: está dañada. Se ha apartado, sin cambios, como «%1», y se ha empezado una agenda nueva.</translation>
+    </message>
+    <message>
+        <source>Your book of people was written by a newer KV Dwellstar, which this one cannot read. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Tu agenda de seres queridos la escribió una versión más reciente de KV Dwellstar, que esta no puede leer. Se ha apartado, sin cambios, como «%1», y se ha empezado una agenda nueva.</translation>
+    </message>
+    <message>
+        <source>The change could not be kept in your book of people, which is as it was.
+
+%1</source>
+        <translation>No se ha podido guardar el cambio en tu agenda de seres queridos, que sigue como estaba.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Contacts read from &quot;%1&quot;:</source>
+        <translation>Contactos leídos de «%1»:</translation>
+    </message>
+    <message>
+        <source>added to your people: %1</source>
+        <translation>añadidos a tus seres queridos: %1</translation>
+    </message>
+    <message>
+        <source>already among them: %1</source>
+        <translation>ya estaban entre ellos: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a birthday: %1</source>
+        <translation>omitidos por no tener cumpleaños: %1</translation>
+    </message>
+    <message>
+        <source>skipped, with a birthday that is no date: %1</source>
+        <translation>omitidos por tener un cumpleaños que no es una fecha: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a name: %1</source>
+        <translation>omitidos por no tener nombre: %1</translation>
+    </message>
+    <message>
+        <source>The birthdays could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>No se han podido exportar los cumpleaños a «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; your people are as they were.
+
+%2</source>
+        <translation>No se ha podido leer «%1»; tu agenda de seres queridos sigue como estaba.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no contacts in vCard form; your people are as they were.</source>
+        <translation>«%1» no contiene contactos en formato vCard; tu agenda de seres queridos sigue como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWindow</name>
+    <message>
+        <source>People - KV Dwellstar</source>
+        <translation>Seres queridos - KV Dwellstar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtrar:</translation>
+    </message>
+    <message>
+        <source>Name or sign</source>
+        <translation>Nombre o signo</translation>
+    </message>
+    <message>
+        <source>Filter by name or sign</source>
+        <translation>Filtrar por nombre o signo</translation>
+    </message>
+    <message>
+        <source>People, soonest birthday first</source>
+        <translation>Seres queridos, primero el cumpleaños más próximo</translation>
+    </message>
+    <message>
+        <source>Gift Tips</source>
+        <translation>Ideas de regalo</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Signo:</translation>
+    </message>
+    <message>
+        <source>Colors:</source>
+        <translation>Colores:</translation>
+    </message>
+    <message>
+        <source>Birthstone:</source>
+        <translation>Piedra natal:</translation>
+    </message>
+    <message>
+        <source>Home style:</source>
+        <translation>Estilo decorativo:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading</source>
+        <translation>&amp;Abrir lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Forget…</source>
+        <translation>&amp;Quitar…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>&amp;Importar contactos…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Birthdays…</source>
+        <translation>&amp;Exportar cumpleaños…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Forget %1, born %2?</source>
+        <translation>¿Quitar de tus seres queridos a %1 (fecha de nacimiento: %2)?</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importar contactos</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Archivos vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Birthdays</source>
+        <translation>Exportar cumpleaños</translation>
+    </message>
+    <message>
+        <source>birthdays.ics</source>
+        <translation>cumples.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>A person needs a name to be remembered.</source>
+        <translation>Para guardar a una persona entre tus seres queridos, hace falta su nombre.</translation>
+    </message>
+    <message>
+        <source>%1 is now among your people.</source>
+        <translation>Ahora %1 está entre tus seres queridos.</translation>
+    </message>
+    <message>
+        <source>%1 is already among your people.</source>
+        <translation>%1 ya estaba entre tus seres queridos.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1567,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 color swatch</source>
         <translation>Muestra de color %1</translation>
+    </message>
+    <message>
+        <source>Remember This Person</source>
+        <translation>Añadir a tus seres queridos</translation>
     </message>
 </context>
 <context>

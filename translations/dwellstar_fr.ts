@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BookText</name>
+    <message>
+        <source>It could not be set aside as &quot;%1&quot;.</source>
+        <translation>Il n&apos;a pas pu être mis de côté sous le nom «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Another KV Dwellstar is changing the book just now.</source>
+        <translation>Une autre instance de KV Dwellstar est en train de modifier le carnet.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock could not be made in &quot;%1&quot;.</source>
+        <translation>Impossible de créer le verrou du carnet dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Colors: %1</source>
+        <translation>Couleurs préférées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Birthstone: %1</source>
+        <translation>Pierre natale&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Home style: %1</source>
+        <translation>Style déco&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s birthday (%2)</source>
+        <translation>Anniversaire&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Anniversaires</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>First name.</source>
@@ -49,7 +91,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is no language of KV Dwellstar: give one of %2.</source>
-        <translation>« %1 » n&apos;est pas une langue de KV Dwellstar : indiquez l&apos;une de celles-ci : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une langue de KV Dwellstar&#xa0;: indiquez l&apos;une de celles-ci&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -61,11 +103,27 @@
     </message>
     <message>
         <source>Speak the language &lt;code&gt;, one of %1, instead of the desktop&apos;s; also for the windows.</source>
-        <translation>Utilise la langue &lt;code&gt;, parmi %1, au lieu de celle du bureau ; vaut aussi pour les fenêtres.</translation>
+        <translation>Utilise la langue &lt;code&gt;, parmi %1, au lieu de celle du bureau&#xa0;; vaut aussi pour les fenêtres.</translation>
     </message>
     <message>
         <source>code</source>
         <translation>code</translation>
+    </message>
+    <message>
+        <source>Keep the person of the reading among your people too.</source>
+        <translation>Ajoute aussi la personne du profil à vos proches.</translation>
+    </message>
+    <message>
+        <source>Print your people, soonest birthday first, one a line: name, date of birth (--mm-dd without the year), sign and days to the next birthday, separated by tabs.</source>
+        <translation>Affiche vos proches dans l&apos;ordre de leur prochain anniversaire, un par ligne&#xa0;: nom, date de naissance (--mm-jj sans l&apos;année), signe et nombre de jours avant le prochain anniversaire, séparés par des tabulations.</translation>
+    </message>
+    <message>
+        <source>Add to your people every contact of the vCard file &lt;file&gt; that has a birthday.</source>
+        <translation>Ajoute à vos proches tous les contacts du fichier vCard &lt;fichier&gt; dont la date d&apos;anniversaire est indiquée.</translation>
+    </message>
+    <message>
+        <source>Write your people&apos;s birthdays to &lt;file&gt; as an iCalendar file, a yearly event each with its gift tips. &quot;-&quot; prints it.</source>
+        <translation>Écrit les anniversaires de vos proches dans &lt;fichier&gt; au format iCalendar, chacun sous forme d&apos;événement annuel avec ses idées cadeaux. «&#xa0;-&#xa0;» l&apos;affiche.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +428,13 @@
     </message>
 </context>
 <context>
+    <name>InputWindow</name>
+    <message>
+        <source>&amp;People…</source>
+        <translation>Vos &amp;proches…</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>The Desktop&apos;s Language (%1)</source>
@@ -378,6 +443,211 @@
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleText</name>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Signe</translation>
+    </message>
+    <message>
+        <source>Next Birthday</source>
+        <translation>Prochain anniversaire</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read, and nothing in it was changed.
+
+%1</source>
+        <translation>Impossible de lire le carnet de vos proches&#xa0;; rien n&apos;y a été modifié.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read: it is damaged. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Impossible de lire le carnet de vos proches&#xa0;: il est endommagé. Il a été mis de côté tel quel sous le nom «&#xa0;%1&#xa0;», et un nouveau carnet a été créé.</translation>
+    </message>
+    <message>
+        <source>Your book of people was written by a newer KV Dwellstar, which this one cannot read. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Le carnet de vos proches a été écrit par une version plus récente de KV Dwellstar, que celle-ci ne sait pas lire. Il a été mis de côté tel quel sous le nom «&#xa0;%1&#xa0;», et un nouveau carnet a été créé.</translation>
+    </message>
+    <message>
+        <source>The change could not be kept in your book of people, which is as it was.
+
+%1</source>
+        <translation>Impossible d&apos;enregistrer la modification dans le carnet de vos proches, qui reste tel qu&apos;il était.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Contacts read from &quot;%1&quot;:</source>
+        <translation>Contacts lus dans «&#xa0;%1&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source>added to your people: %1</source>
+        <translation>ajoutés à vos proches&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>already among them: %1</source>
+        <translation>déjà présents&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a birthday: %1</source>
+        <translation>ignorés, sans date d&apos;anniversaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>skipped, with a birthday that is no date: %1</source>
+        <translation>ignorés, date d&apos;anniversaire invalide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a name: %1</source>
+        <translation>ignorés, sans nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The birthdays could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d&apos;exporter les anniversaires vers «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; your people are as they were.
+
+%2</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;; le carnet de vos proches reste inchangé.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no contacts in vCard form; your people are as they were.</source>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucun contact au format vCard&#xa0;; le carnet de vos proches reste inchangé.</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWindow</name>
+    <message>
+        <source>People - KV Dwellstar</source>
+        <translation>Vos proches - KV Dwellstar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtrer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Name or sign</source>
+        <translation>Nom ou signe</translation>
+    </message>
+    <message>
+        <source>Filter by name or sign</source>
+        <translation>Filtrer par nom ou par signe</translation>
+    </message>
+    <message>
+        <source>People, soonest birthday first</source>
+        <translation>Vos proches, dans l&apos;ordre de leur prochain anniversaire</translation>
+    </message>
+    <message>
+        <source>Gift Tips</source>
+        <translation>Idées cadeaux</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Signe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Colors:</source>
+        <translation>Couleurs préférées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Birthstone:</source>
+        <translation>Pierre natale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Home style:</source>
+        <translation>Style déco&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading</source>
+        <translation>&amp;Ouvrir le profil</translation>
+    </message>
+    <message>
+        <source>&amp;Forget…</source>
+        <translation>&amp;Retirer…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>&amp;Importer des contacts…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Birthdays…</source>
+        <translation>&amp;Exporter les anniversaires…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>Forget %1, born %2?</source>
+        <translation>Retirer de vos proches %1 (date de naissance&#xa0;: %2)&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importer des contacts</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Fichiers vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Birthdays</source>
+        <translation>Exporter les anniversaires</translation>
+    </message>
+    <message>
+        <source>birthdays.ics</source>
+        <translation>anniversaires.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>A person needs a name to be remembered.</source>
+        <translation>Pour être ajoutée à vos proches, une personne doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>%1 is now among your people.</source>
+        <translation>%1 fait désormais partie de vos proches.</translation>
+    </message>
+    <message>
+        <source>%1 is already among your people.</source>
+        <translation>%1 fait déjà partie de vos proches.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1567,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 color swatch</source>
         <translation>Échantillon de couleur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Remember This Person</source>
+        <translation>Ajouter à vos proches</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BookText</name>
+    <message>
+        <source>It could not be set aside as &quot;%1&quot;.</source>
+        <translation>Impossibile metterla da parte come &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossibile creare la cartella &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Another KV Dwellstar is changing the book just now.</source>
+        <translation>Un&apos;altra copia di KV Dwellstar sta modificando la rubrica proprio ora.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock could not be made in &quot;%1&quot;.</source>
+        <translation>Impossibile creare il file di blocco della rubrica in &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Colors: %1</source>
+        <translation>Colori: %1</translation>
+    </message>
+    <message>
+        <source>Birthstone: %1</source>
+        <translation>Pietra natale: %1</translation>
+    </message>
+    <message>
+        <source>Home style: %1</source>
+        <translation>Stile d&apos;arredo: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s birthday (%2)</source>
+        <translation>Compleanno di %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Compleanni</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>First name.</source>
@@ -66,6 +108,22 @@
     <message>
         <source>code</source>
         <translation>codice</translation>
+    </message>
+    <message>
+        <source>Keep the person of the reading among your people too.</source>
+        <translation>Aggiungi ai tuoi cari anche la persona della lettura.</translation>
+    </message>
+    <message>
+        <source>Print your people, soonest birthday first, one a line: name, date of birth (--mm-dd without the year), sign and days to the next birthday, separated by tabs.</source>
+        <translation>Stampa i tuoi cari, a partire dal compleanno più vicino, uno per riga: nome, data di nascita (--mm-gg se manca l&apos;anno), segno e giorni che mancano al prossimo compleanno, separati da tabulazioni.</translation>
+    </message>
+    <message>
+        <source>Add to your people every contact of the vCard file &lt;file&gt; that has a birthday.</source>
+        <translation>Aggiungi ai tuoi cari tutti i contatti del file vCard &lt;file&gt; che riportano il compleanno.</translation>
+    </message>
+    <message>
+        <source>Write your people&apos;s birthdays to &lt;file&gt; as an iCalendar file, a yearly event each with its gift tips. &quot;-&quot; prints it.</source>
+        <translation>Scrivi i compleanni dei tuoi cari in &lt;file&gt; come file iCalendar: un evento annuale per ciascuno, con le sue idee regalo. Con &quot;-&quot; lo stampa.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +428,13 @@
     </message>
 </context>
 <context>
+    <name>InputWindow</name>
+    <message>
+        <source>&amp;People…</source>
+        <translation>I tuoi &amp;cari…</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>The Desktop&apos;s Language (%1)</source>
@@ -378,6 +443,211 @@
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Lingua</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleText</name>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>domani</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Segno</translation>
+    </message>
+    <message>
+        <source>Next Birthday</source>
+        <translation>Prossimo compleanno</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read, and nothing in it was changed.
+
+%1</source>
+        <translation>Impossibile leggere la rubrica dei tuoi cari; non vi è stato modificato nulla.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read: it is damaged. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Impossibile leggere la rubrica dei tuoi cari: è danneggiata. È stata messa da parte, intatta, come &quot;%1&quot;, e ne è stata iniziata una nuova.</translation>
+    </message>
+    <message>
+        <source>Your book of people was written by a newer KV Dwellstar, which this one cannot read. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>La rubrica dei tuoi cari è stata scritta da una versione più recente di KV Dwellstar, che questa non è in grado di leggere. È stata messa da parte, intatta, come &quot;%1&quot;, e ne è stata iniziata una nuova.</translation>
+    </message>
+    <message>
+        <source>The change could not be kept in your book of people, which is as it was.
+
+%1</source>
+        <translation>Impossibile salvare la modifica nella rubrica dei tuoi cari, che è rimasta com&apos;era.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Contacts read from &quot;%1&quot;:</source>
+        <translation>Contatti letti da &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>added to your people: %1</source>
+        <translation>aggiunti ai tuoi cari: %1</translation>
+    </message>
+    <message>
+        <source>already among them: %1</source>
+        <translation>già presenti: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a birthday: %1</source>
+        <translation>ignorati, senza compleanno: %1</translation>
+    </message>
+    <message>
+        <source>skipped, with a birthday that is no date: %1</source>
+        <translation>ignorati, con un compleanno che non è una data valida: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a name: %1</source>
+        <translation>ignorati, senza nome: %1</translation>
+    </message>
+    <message>
+        <source>The birthdays could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossibile esportare i compleanni in &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; your people are as they were.
+
+%2</source>
+        <translation>Impossibile leggere &quot;%1&quot;; la rubrica dei tuoi cari non è stata modificata.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no contacts in vCard form; your people are as they were.</source>
+        <translation>&quot;%1&quot; non contiene contatti in formato vCard; la rubrica dei tuoi cari non è stata modificata.</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWindow</name>
+    <message>
+        <source>People - KV Dwellstar</source>
+        <translation>I tuoi cari - KV Dwellstar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Name or sign</source>
+        <translation>Nome o segno</translation>
+    </message>
+    <message>
+        <source>Filter by name or sign</source>
+        <translation>Filtra per nome o segno</translation>
+    </message>
+    <message>
+        <source>People, soonest birthday first</source>
+        <translation>I tuoi cari, a partire dal compleanno più vicino</translation>
+    </message>
+    <message>
+        <source>Gift Tips</source>
+        <translation>Idee regalo</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Segno:</translation>
+    </message>
+    <message>
+        <source>Colors:</source>
+        <translation>Colori:</translation>
+    </message>
+    <message>
+        <source>Birthstone:</source>
+        <translation>Pietra natale:</translation>
+    </message>
+    <message>
+        <source>Home style:</source>
+        <translation>Stile d&apos;arredo:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading</source>
+        <translation>&amp;Apri lettura</translation>
+    </message>
+    <message>
+        <source>&amp;Forget…</source>
+        <translation>&amp;Rimuovi…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>&amp;Importa contatti…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Birthdays…</source>
+        <translation>&amp;Esporta compleanni…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Forget %1, born %2?</source>
+        <translation>Rimuovere %1 (data di nascita: %2) dai tuoi cari?</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importa contatti</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>File vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Export Birthdays</source>
+        <translation>Esporta compleanni</translation>
+    </message>
+    <message>
+        <source>birthdays.ics</source>
+        <translation>compleanni.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>File iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>A person needs a name to be remembered.</source>
+        <translation>Per essere aggiunta ai tuoi cari, una persona deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>%1 is now among your people.</source>
+        <translation>%1 ora fa parte dei tuoi cari.</translation>
+    </message>
+    <message>
+        <source>%1 is already among your people.</source>
+        <translation>%1 fa già parte dei tuoi cari.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1567,10 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>%1 color swatch</source>
         <translation>Campione di colore %1</translation>
+    </message>
+    <message>
+        <source>Remember This Person</source>
+        <translation>Aggiungi questa persona ai tuoi cari</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BookText</name>
+    <message>
+        <source>It could not be set aside as &quot;%1&quot;.</source>
+        <translation>Não foi possível guardar a lista à parte como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Não foi possível criar a pasta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Another KV Dwellstar is changing the book just now.</source>
+        <translation>Outro KV Dwellstar está alterando a lista neste momento.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock could not be made in &quot;%1&quot;.</source>
+        <translation>Não foi possível criar o bloqueio da lista em &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Colors: %1</source>
+        <translation>Cores: %1</translation>
+    </message>
+    <message>
+        <source>Birthstone: %1</source>
+        <translation>Pedra natal: %1</translation>
+    </message>
+    <message>
+        <source>Home style: %1</source>
+        <translation>Estilo da casa: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s birthday (%2)</source>
+        <translation>Aniversário de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Aniversários</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>First name.</source>
@@ -66,6 +108,22 @@
     <message>
         <source>code</source>
         <translation>código</translation>
+    </message>
+    <message>
+        <source>Keep the person of the reading among your people too.</source>
+        <translation>Guarda também a pessoa da leitura entre suas pessoas queridas.</translation>
+    </message>
+    <message>
+        <source>Print your people, soonest birthday first, one a line: name, date of birth (--mm-dd without the year), sign and days to the next birthday, separated by tabs.</source>
+        <translation>Exibe suas pessoas queridas, do aniversário mais próximo ao mais distante, uma por linha: nome, data de nascimento (--mm-dd, sem o ano), signo e dias até o próximo aniversário, separados por tabulações.</translation>
+    </message>
+    <message>
+        <source>Add to your people every contact of the vCard file &lt;file&gt; that has a birthday.</source>
+        <translation>Adiciona às suas pessoas queridas todos os contatos do arquivo vCard &lt;arquivo&gt; que tenham data de aniversário.</translation>
+    </message>
+    <message>
+        <source>Write your people&apos;s birthdays to &lt;file&gt; as an iCalendar file, a yearly event each with its gift tips. &quot;-&quot; prints it.</source>
+        <translation>Grava os aniversários das suas pessoas queridas em &lt;arquivo&gt; como arquivo iCalendar, cada um como um evento anual com suas dicas de presente. &quot;-&quot; exibe o calendário.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +428,13 @@
     </message>
 </context>
 <context>
+    <name>InputWindow</name>
+    <message>
+        <source>&amp;People…</source>
+        <translation>&amp;Pessoas queridas…</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>The Desktop&apos;s Language (%1)</source>
@@ -378,6 +443,211 @@
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleText</name>
+    <message>
+        <source>today</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>amanhã</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Signo</translation>
+    </message>
+    <message>
+        <source>Next Birthday</source>
+        <translation>Próximo aniversário</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read, and nothing in it was changed.
+
+%1</source>
+        <translation>Não foi possível ler sua lista de pessoas queridas, e nada nela foi alterado.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read: it is damaged. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Não foi possível ler sua lista de pessoas queridas porque ela está danificada. Ela foi guardada à parte, sem alterações, como &quot;%1&quot;, e uma nova lista foi iniciada.</translation>
+    </message>
+    <message>
+        <source>Your book of people was written by a newer KV Dwellstar, which this one cannot read. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Sua lista de pessoas queridas foi gravada por uma versão mais nova do KV Dwellstar, que esta não consegue ler. Ela foi guardada à parte, sem alterações, como &quot;%1&quot;, e uma nova lista foi iniciada.</translation>
+    </message>
+    <message>
+        <source>The change could not be kept in your book of people, which is as it was.
+
+%1</source>
+        <translation>Não foi possível salvar a alteração na sua lista de pessoas queridas, que continua como estava.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Contacts read from &quot;%1&quot;:</source>
+        <translation>Contatos lidos de &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>added to your people: %1</source>
+        <translation>adicionados às suas pessoas queridas: %1</translation>
+    </message>
+    <message>
+        <source>already among them: %1</source>
+        <translation>já estavam na lista: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a birthday: %1</source>
+        <translation>ignorados, sem data de aniversário: %1</translation>
+    </message>
+    <message>
+        <source>skipped, with a birthday that is no date: %1</source>
+        <translation>ignorados, com um aniversário que não é uma data válida: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a name: %1</source>
+        <translation>ignorados, sem nome: %1</translation>
+    </message>
+    <message>
+        <source>The birthdays could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>Não foi possível exportar os aniversários para &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; your people are as they were.
+
+%2</source>
+        <translation>Não foi possível ler &quot;%1&quot;; sua lista de pessoas queridas continua como estava.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no contacts in vCard form; your people are as they were.</source>
+        <translation>&quot;%1&quot; não contém contatos no formato vCard; sua lista de pessoas queridas continua como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWindow</name>
+    <message>
+        <source>People - KV Dwellstar</source>
+        <translation>Pessoas queridas - KV Dwellstar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>Fil&amp;trar:</translation>
+    </message>
+    <message>
+        <source>Name or sign</source>
+        <translation>Nome ou signo</translation>
+    </message>
+    <message>
+        <source>Filter by name or sign</source>
+        <translation>Filtrar por nome ou signo</translation>
+    </message>
+    <message>
+        <source>People, soonest birthday first</source>
+        <translation>Pessoas queridas, do aniversário mais próximo ao mais distante</translation>
+    </message>
+    <message>
+        <source>Gift Tips</source>
+        <translation>Dicas de presente</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Signo:</translation>
+    </message>
+    <message>
+        <source>Colors:</source>
+        <translation>Cores:</translation>
+    </message>
+    <message>
+        <source>Birthstone:</source>
+        <translation>Pedra natal:</translation>
+    </message>
+    <message>
+        <source>Home style:</source>
+        <translation>Estilo da casa:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading</source>
+        <translation>&amp;Abrir leitura</translation>
+    </message>
+    <message>
+        <source>&amp;Forget…</source>
+        <translation>&amp;Remover…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>&amp;Importar contatos…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Birthdays…</source>
+        <translation>&amp;Exportar aniversários…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Forget %1, born %2?</source>
+        <translation>Remover %1 (nascimento: %2) da sua lista de pessoas queridas?</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importar contatos</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Arquivos vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Birthdays</source>
+        <translation>Exportar aniversários</translation>
+    </message>
+    <message>
+        <source>birthdays.ics</source>
+        <translation>aniversarios.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Arquivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>A person needs a name to be remembered.</source>
+        <translation>Para ser guardada na lista, uma pessoa precisa ter um nome.</translation>
+    </message>
+    <message>
+        <source>%1 is now among your people.</source>
+        <translation>%1 agora está entre suas pessoas queridas.</translation>
+    </message>
+    <message>
+        <source>%1 is already among your people.</source>
+        <translation>%1 já está entre suas pessoas queridas.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1567,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>%1 color swatch</source>
         <translation>Amostra da cor %1</translation>
+    </message>
+    <message>
+        <source>Remember This Person</source>
+        <translation>Adicionar às pessoas queridas</translation>
     </message>
 </context>
 <context>

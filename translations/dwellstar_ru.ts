@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>BookText</name>
+    <message>
+        <source>It could not be set aside as &quot;%1&quot;.</source>
+        <translation>Не удалось отложить его в сторону под именем «%1».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Не удалось создать папку «%1».</translation>
+    </message>
+    <message>
+        <source>Another KV Dwellstar is changing the book just now.</source>
+        <translation>Список близких сейчас изменяет другой запущенный экземпляр KV Dwellstar.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s lock could not be made in &quot;%1&quot;.</source>
+        <translation>Не удалось создать блокировку списка близких в папке «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Colors: %1</source>
+        <translation>Любимые цвета: %1</translation>
+    </message>
+    <message>
+        <source>Birthstone: %1</source>
+        <translation>Камень: %1</translation>
+    </message>
+    <message>
+        <source>Home style: %1</source>
+        <translation>Интерьер: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s birthday (%2)</source>
+        <translation>День рождения: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Дни рождения</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>First name.</source>
@@ -66,6 +108,22 @@
     <message>
         <source>code</source>
         <translation>код</translation>
+    </message>
+    <message>
+        <source>Keep the person of the reading among your people too.</source>
+        <translation>Также добавить человека, для которого составлен гороскоп, к вашим близким.</translation>
+    </message>
+    <message>
+        <source>Print your people, soonest birthday first, one a line: name, date of birth (--mm-dd without the year), sign and days to the next birthday, separated by tabs.</source>
+        <translation>Вывести список ваших близких, начиная с ближайшего дня рождения, по одному человеку в строке: имя, дата рождения (--мм-дд, если год не указан), знак зодиака и число дней до следующего дня рождения, через табуляцию.</translation>
+    </message>
+    <message>
+        <source>Add to your people every contact of the vCard file &lt;file&gt; that has a birthday.</source>
+        <translation>Добавить к вашим близким все контакты из файла vCard &lt;файл&gt;, у которых указан день рождения.</translation>
+    </message>
+    <message>
+        <source>Write your people&apos;s birthdays to &lt;file&gt; as an iCalendar file, a yearly event each with its gift tips. &quot;-&quot; prints it.</source>
+        <translation>Записать дни рождения ваших близких в &lt;файл&gt; в формате iCalendar: каждый — как ежегодное событие с идеями подарков. «-» — вывод в терминал.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +428,13 @@
     </message>
 </context>
 <context>
+    <name>InputWindow</name>
+    <message>
+        <source>&amp;People…</source>
+        <translation>&amp;Близкие…</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>The Desktop&apos;s Language (%1)</source>
@@ -378,6 +443,212 @@
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Язык</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleText</name>
+    <message>
+        <source>today</source>
+        <translation>сегодня</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>завтра</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>через %n день</numerusform>
+            <numerusform>через %n дня</numerusform>
+            <numerusform>через %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Дата рождения</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Знак</translation>
+    </message>
+    <message>
+        <source>Next Birthday</source>
+        <translation>Следующий день рождения</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read, and nothing in it was changed.
+
+%1</source>
+        <translation>Не удалось прочитать список ваших близких; в нём ничего не изменено.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your book of people could not be read: it is damaged. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Не удалось прочитать список ваших близких: он повреждён. Он без изменений отложен в сторону под именем «%1», а вместо него начат новый список.</translation>
+    </message>
+    <message>
+        <source>Your book of people was written by a newer KV Dwellstar, which this one cannot read. It has been set aside, unchanged, as &quot;%1&quot;, and a new book begun.</source>
+        <translation>Список ваших близких записан более новой версией KV Dwellstar, и эта версия не может его прочитать. Он без изменений отложен в сторону под именем «%1», а вместо него начат новый список.</translation>
+    </message>
+    <message>
+        <source>The change could not be kept in your book of people, which is as it was.
+
+%1</source>
+        <translation>Не удалось сохранить изменение в списке ваших близких; список остался прежним.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Contacts read from &quot;%1&quot;:</source>
+        <translation>Прочитаны контакты из файла «%1»:</translation>
+    </message>
+    <message>
+        <source>added to your people: %1</source>
+        <translation>добавлено к вашим близким: %1</translation>
+    </message>
+    <message>
+        <source>already among them: %1</source>
+        <translation>уже были среди них: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a birthday: %1</source>
+        <translation>пропущено, нет дня рождения: %1</translation>
+    </message>
+    <message>
+        <source>skipped, with a birthday that is no date: %1</source>
+        <translation>пропущено, день рождения не распознан как дата: %1</translation>
+    </message>
+    <message>
+        <source>skipped, without a name: %1</source>
+        <translation>пропущено, нет имени: %1</translation>
+    </message>
+    <message>
+        <source>The birthdays could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>Не удалось экспортировать дни рождения в файл «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; your people are as they were.
+
+%2</source>
+        <translation>Не удалось прочитать файл «%1»; список ваших близких не изменился.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no contacts in vCard form; your people are as they were.</source>
+        <translation>В файле «%1» нет контактов в формате vCard; список ваших близких не изменился.</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWindow</name>
+    <message>
+        <source>People - KV Dwellstar</source>
+        <translation>Близкие — KV Dwellstar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Фильтр:</translation>
+    </message>
+    <message>
+        <source>Name or sign</source>
+        <translation>Имя или знак</translation>
+    </message>
+    <message>
+        <source>Filter by name or sign</source>
+        <translation>Фильтр по имени или знаку</translation>
+    </message>
+    <message>
+        <source>People, soonest birthday first</source>
+        <translation>Близкие, начиная с ближайшего дня рождения</translation>
+    </message>
+    <message>
+        <source>Gift Tips</source>
+        <translation>Идеи подарков</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Знак зодиака:</translation>
+    </message>
+    <message>
+        <source>Colors:</source>
+        <translation>Любимые цвета:</translation>
+    </message>
+    <message>
+        <source>Birthstone:</source>
+        <translation>Камень:</translation>
+    </message>
+    <message>
+        <source>Home style:</source>
+        <translation>Интерьер:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading</source>
+        <translation>&amp;Открыть гороскоп</translation>
+    </message>
+    <message>
+        <source>&amp;Forget…</source>
+        <translation>&amp;Удалить…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>&amp;Импорт контактов…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Birthdays…</source>
+        <translation>&amp;Экспорт дней рождения…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Forget %1, born %2?</source>
+        <translation>Удалить из списка близких: %1 (дата рождения: %2)?</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Импорт контактов</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Файлы vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Export Birthdays</source>
+        <translation>Экспорт дней рождения</translation>
+    </message>
+    <message>
+        <source>birthdays.ics</source>
+        <translation>дни-рождения.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Файлы iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>A person needs a name to be remembered.</source>
+        <translation>Чтобы добавить человека к близким, нужно знать его имя.</translation>
+    </message>
+    <message>
+        <source>%1 is now among your people.</source>
+        <translation>%1 теперь среди ваших близких.</translation>
+    </message>
+    <message>
+        <source>%1 is already among your people.</source>
+        <translation>%1 уже среди ваших близких.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1568,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 color swatch</source>
         <translation>Образец цвета: %1</translation>
+    </message>
+    <message>
+        <source>Remember This Person</source>
+        <translation>Добавить к близким</translation>
     </message>
 </context>
 <context>

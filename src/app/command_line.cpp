@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <utility>
@@ -9,15 +12,22 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QRegularExpression>
 
 #include "app/options.h"
 #include "app/startup.h"
 #include "forms/units.h"
 #include "language/language.h"
+#include "people/book.h"
+#include "people/contacts_import.h"
+#include "people/icalendar.h"
+#include "people/telling.h"
 #include "platform/services.h"
+#include "platform/whole_file.h"
 #include "reading/reading.h"
 #include "shell/name_rule.h"
+#include "shell/people_window.h"
 #include "shell/reading_export.h"
 #include "site_config.h"
 
@@ -102,12 +112,15 @@ public:
     QString value(Id id) const { return m_parser.value(m_options.at(id)); }
     const QCommandLineParser& parser() const { return m_parser; }
 
-    bool readingAsked() const {
-        return std::any_of(std::begin(options::kReadingOptions), std::end(options::kReadingOptions),
-                           [this](Id id) { return isSet(id); });
-    }
+    bool readingAsked() const { return anySet(options::kReadingOptions); }
+    bool bookAsked() const { return anySet(options::kBookOptions); }
 
 private:
+    template <std::size_t n>
+    bool anySet(const Id (&ids)[n]) const {
+        return std::any_of(std::begin(ids), std::end(ids), [this](Id id) { return isSet(id); });
+    }
+
     QCommandLineParser m_parser;
     std::map<Id, QCommandLineOption> m_options;
 };
@@ -196,7 +209,94 @@ int reading(const Arguments& arguments) {
         refuse(language::readingWord(broken->message));
         return kRefused;
     }
-    return keep(std::get<reading::Reading>(outcome), *details, arguments.value(Id::Output));
+    const int kept =
+        keep(std::get<reading::Reading>(outcome), *details, arguments.value(Id::Output));
+    if (kept != kDone || !arguments.isSet(Id::Remember))
+        return kept;
+    return shell::rememberPerson(*details) ? kDone : kNotWritten;
+}
+
+/// The book as it stands, or nothing when it could not be read (the user has been told).
+std::optional<people::Book> readBook() {
+    people::Book book;
+    const people::Found found = book.read();
+    if (const QString told = people::toldOfRead(found); !told.isEmpty())
+        refuse(told);
+    if (!found.error.isEmpty())
+        return std::nullopt;
+    return book;
+}
+
+int importContacts(const QString& path) {
+    people::Book book;
+    const people::Import done = people::importContacts(book, path);
+    refuse(people::toldOf(done, path));
+    if (!done.unreadable.isEmpty() || !done.isVCard)
+        return kRefused;
+    return done.change.error.isEmpty() ? kDone : kNotWritten;
+}
+
+int exportBirthdays(const QString& output) {
+    const std::optional<people::Book> book = readBook();
+    if (!book)
+        return kNotWritten;
+    const QByteArray calendar =
+        people::birthdayCalendar(book->people(), QDateTime::currentDateTimeUtc());
+    if (output == QLatin1String("-")) {
+        if (print(stdout, QString::fromUtf8(calendar)))
+            return kDone;
+        refuse(people::toldOfExportFailure(output, QString::fromLocal8Bit(std::strerror(errno))));
+        return kNotWritten;
+    }
+    const QString error = platform::writeWholeFile(output, calendar);
+    if (error.isEmpty())
+        return kDone;
+    refuse(people::toldOfExportFailure(output, error));
+    return kNotWritten;
+}
+
+/// The book, soonest birthday first: name, date of birth, sign, days to go.
+int listPeople() {
+    const std::optional<people::Book> book = readBook();
+    if (!book)
+        return kNotWritten;
+    const QDate today = platform::services().clock->today();
+    std::vector<std::pair<int, people::Person>> soonest;
+    for (const people::Person& person : book->people())
+        soonest.emplace_back(people::daysToNextBirthday(person, today), person);
+    std::stable_sort(soonest.begin(), soonest.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first
+                   ? a.first < b.first
+                   : people::fullName(a.second).localeAwareCompare(people::fullName(b.second)) < 0;
+    });
+    QString lines;
+    for (const auto& [days, person] : soonest) {
+        lines += QStringList{people::fullName(person), people::birthDateText(person),
+                             language::readingWord(reading::signName(people::signOf(person))),
+                             QString::number(days)}
+                     .join(QLatin1Char('\t')) +
+                 QLatin1Char('\n');
+    }
+    return print(stdout, lines) ? kDone : kNotWritten;
+}
+
+/// Each thing asked for, in an order that lets one run import, read, export and list; the first
+/// that fails ends the run with its status.
+int actions(const Arguments& arguments) {
+    if (arguments.isSet(Id::ImportContacts)) {
+        if (const int status = importContacts(arguments.value(Id::ImportContacts)); status != kDone)
+            return status;
+    }
+    if (arguments.readingAsked()) {
+        if (const int status = reading(arguments); status != kDone)
+            return status;
+    }
+    if (arguments.isSet(Id::ExportBirthdays)) {
+        if (const int status = exportBirthdays(arguments.value(Id::ExportBirthdays));
+            status != kDone)
+            return status;
+    }
+    return arguments.isSet(Id::People) ? listPeople() : kDone;
 }
 
 /// Whether `argument` names the option, as the parser reads it: "--name", "--name=value",
@@ -239,7 +339,6 @@ int run(int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("KV Dwellstar"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DWELLSTAR_VERSION));
     TerminalDialogs dialogs;
     platform::install({.dialogs = &dialogs});
@@ -260,7 +359,7 @@ int run(int& argc, char** argv) {
         return print(stdout, QStringLiteral("KV Dwellstar " DWELLSTAR_VERSION "\n")) ? kDone
                                                                                      : kNotWritten;
     if (!arguments.parser().positionalArguments().isEmpty() ||
-        (terminal && !arguments.readingAsked())) {
+        (terminal && !arguments.readingAsked() && !arguments.bookAsked())) {
         print(stderr, arguments.parser().helpText());
         return kRefused;
     }
@@ -271,7 +370,7 @@ int run(int& argc, char** argv) {
                           QLatin1Char('\n'));
         return kNotWritten;
     }
-    return reading(arguments);
+    return actions(arguments);
 }
 
 std::optional<int> refusedForWindows(const QStringList& given, QString& asked) {

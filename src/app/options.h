@@ -10,10 +10,23 @@
 
 namespace app::options {
 
-enum class Id { Help, Version, Language, FirstName, MiddleName, LastName, BirthDate, Output };
+enum class Id {
+    Help,
+    Version,
+    Language,
+    FirstName,
+    MiddleName,
+    LastName,
+    BirthDate,
+    Output,
+    Remember,
+    People,
+    ImportContacts,
+    ExportBirthdays
+};
 
 /// What an option's value is, for the completion to offer.
-enum class Value { None, Text, Language, ReadingFile };
+enum class Value { None, Text, Language, ReadingFile, Contacts, Calendar };
 
 struct Option {
     Id id;
@@ -47,10 +60,29 @@ inline constexpr Option kOptions[] = {
                        "Save the reading in <file> instead of printing it: .pdf, .png or .txt by "
                        "its extension; another name gets .pdf. \"-\" prints it."),
      QT_TRANSLATE_NOOP("CommandLine", "file"), Value::ReadingFile},
+    {Id::Remember, 0, "remember",
+     QT_TRANSLATE_NOOP("CommandLine", "Keep the person of the reading among your people too.")},
+    {Id::People, 0, "people",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Print your people, soonest birthday first, one a line: name, date of "
+                       "birth (--mm-dd without the year), sign and days to the next birthday, "
+                       "separated by tabs.")},
+    {Id::ImportContacts, 0, "import-contacts",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Add to your people every contact of the vCard file <file> that has a "
+                       "birthday."),
+     QT_TRANSLATE_NOOP("CommandLine", "file"), Value::Contacts},
+    {Id::ExportBirthdays, 0, "export-birthdays",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write your people's birthdays to <file> as an iCalendar file, a yearly "
+                       "event each with its gift tips. \"-\" prints it."),
+     QT_TRANSLATE_NOOP("CommandLine", "file"), Value::Calendar},
 };
 
 /// The options that ask for a reading.
-inline constexpr Id kReadingOptions[] = {Id::FirstName, Id::MiddleName, Id::LastName, Id::BirthDate,
-                                         Id::Output};
+inline constexpr Id kReadingOptions[] = {Id::FirstName, Id::MiddleName, Id::LastName,
+                                         Id::BirthDate, Id::Output,     Id::Remember};
+/// The options that ask something of the book.
+inline constexpr Id kBookOptions[] = {Id::People, Id::ImportContacts, Id::ExportBirthdays};
 
 } // namespace app::options

@@ -29,17 +29,20 @@ QString fullName(const Person& person) {
 }
 
 bool samePerson(const Person& a, const Person& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day &&
-           fullName(a).compare(fullName(b), Qt::CaseInsensitive) == 0;
+    return personKey(a) == personKey(b);
+}
+
+QString personKey(const Person& person) {
+    return fullName(person).toCaseFolded() + QLatin1Char('\n') + birthDateText(person);
 }
 
 QString birthDateText(const Person& person) {
     const QString monthDay = QStringLiteral("%1-%2")
                                  .arg(person.month, 2, 10, QLatin1Char('0'))
                                  .arg(person.day, 2, 10, QLatin1Char('0'));
-    return person.year == 0 ? QStringLiteral("--") + monthDay
-                            : QStringLiteral("%1-").arg(person.year, 4, 10, QLatin1Char('0')) +
-                                  monthDay;
+    return person.year == 0
+               ? QStringLiteral("--") + monthDay
+               : QStringLiteral("%1-").arg(person.year, 4, 10, QLatin1Char('0')) + monthDay;
 }
 
 std::optional<Person> withBirthDate(Person person, const QString& text) {
@@ -63,7 +66,8 @@ bool isBirthday(int month, int day) {
 }
 
 reading::SunSign signOf(const Person& person) {
-    return reading::signForPositions(person.month - 1, person.day - 1).value_or(reading::SunSign::Aries);
+    return reading::signForPositions(person.month - 1, person.day - 1)
+        .value_or(reading::SunSign::Aries);
 }
 
 int daysToNextBirthday(const Person& person, QDate today) {

@@ -29,6 +29,8 @@ QString fullName(const Person& person);
 /// Whether two entries are the same person: the same name, letter case aside, and the same
 /// birthday.
 bool samePerson(const Person& a, const Person& b);
+/// A text that is the same for the same person, and only for them.
+QString personKey(const Person& person);
 
 /// "1990-08-15", or "--08-15" without a year.
 QString birthDateText(const Person& person);

@@ -177,7 +177,7 @@ private:
 
 class RealFileDialogs final : public FileDialogs {
 public:
-    QString saveFileName(const SaveRequest& request) override {
+    QString saveFileName(const FileRequest& request) override {
         QFileDialog dialog(QApplication::activeWindow(), request.caption,
                            QDir(request.folder).filePath(request.proposedName),
                            request.filters.join(QStringLiteral(";;")));
@@ -187,6 +187,11 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
+    }
+    QString openFileName(const FileRequest& request) override {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.caption,
+                                            request.folder,
+                                            request.filters.join(QStringLiteral(";;")));
     }
 };
 

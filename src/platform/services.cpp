@@ -45,8 +45,12 @@ void openUrl(const QUrl& url) {
     services().urls->open(url);
 }
 
-QString saveFileName(const SaveRequest& request) {
+QString saveFileName(const FileRequest& request) {
     return services().files->saveFileName(request);
+}
+
+QString openFileName(const FileRequest& request) {
+    return services().files->openFileName(request);
 }
 
 bool print(const std::function<void(QPagedPaintDevice&)>& paint) {

@@ -77,9 +77,9 @@ public:
     virtual void end() = 0;
 };
 
-/// What a save dialog is asked: its caption, the folder it opens in, the name it proposes, its
-/// file type filters and the suffix it adds to a name typed without one.
-struct SaveRequest {
+/// What a file dialog is asked: its caption, the folder it opens in, the name it proposes, its
+/// file type filters and the suffix it adds to a name typed without one (saving only).
+struct FileRequest {
     QString caption;
     QString folder;
     QString proposedName;
@@ -92,7 +92,9 @@ public:
     virtual ~FileDialogs() = default;
     /// Modal; the chosen path, or an empty one when the user cancelled. The dialog asks before
     /// it names a file that exists.
-    virtual QString saveFileName(const SaveRequest& request) = 0;
+    virtual QString saveFileName(const FileRequest& request) = 0;
+    /// Modal; the file chosen to open, or an empty path when the user cancelled.
+    virtual QString openFileName(const FileRequest& request) = 0;
 };
 
 class Printing {
@@ -127,7 +129,8 @@ void showMessage(const QString& text, MessageIcon icon = MessageIcon::Informatio
 /// A question with Yes and No, captioned with the application title.
 Answer ask(const QString& question);
 void openUrl(const QUrl& url);
-QString saveFileName(const SaveRequest& request);
+QString saveFileName(const FileRequest& request);
+QString openFileName(const FileRequest& request);
 bool print(const std::function<void(QPagedPaintDevice&)>& paint);
 /// The application name the settings are kept under: the executable's file name without
 /// extension.

@@ -9,6 +9,7 @@
 #include <QMenu>
 
 #include "shell/event_hooks.h"
+#include "shell/people_window.h"
 #include "shell/reading_command.h"
 #include "shell/reading_export.h"
 #include "shell/shared_commands.h"
@@ -51,38 +52,65 @@ void copyCommand() {
 }
 
 struct KeepCommand {
-    const char* name;
+    const char* name; ///< null: a separator
     const char* text;
-    QKeySequence::StandardKey key;
+    QKeySequence key;
     void (*run)(QWidget& window);
 };
 
-const KeepCommand kKeepCommands[] = {
-    {"actCopyReading", QT_TRANSLATE_NOOP("ResultWindow", "Copy Reading"), QKeySequence::Copy,
-     [](QWidget&) { copyCommand(); }},
-    {"actSaveReadingAs", QT_TRANSLATE_NOOP("ResultWindow", "Save Reading As…"), QKeySequence::Save,
-     [](QWidget& window) { saveReadingAs(sheet(), window); }},
-    {"actPrintReading", QT_TRANSLATE_NOOP("ResultWindow", "Print Reading…"), QKeySequence::Print,
-     [](QWidget&) { printReading(sheet()); }},
-};
+constexpr char kRemember[] = "actRememberPerson";
 
-/// Copy, Save As and Print, with their keys, active while the window is.
+/// Made on first use: a standard key is known once the application is.
+const std::array<KeepCommand, 5>& keepCommands() {
+    static const std::array<KeepCommand, 5> commands = {{
+        {"actCopyReading", QT_TRANSLATE_NOOP("ResultWindow", "Copy Reading"), QKeySequence::Copy,
+         [](QWidget&) { copyCommand(); }},
+        {"actSaveReadingAs", QT_TRANSLATE_NOOP("ResultWindow", "Save Reading As…"),
+         QKeySequence::Save, [](QWidget& window) { saveReadingAs(sheet(), window); }},
+        {"actPrintReading", QT_TRANSLATE_NOOP("ResultWindow", "Print Reading…"),
+         QKeySequence::Print, [](QWidget&) { printReading(sheet()); }},
+        {nullptr, nullptr, {}, nullptr},
+        {kRemember, QT_TRANSLATE_NOOP("ResultWindow", "Remember This Person"),
+         QKeySequence(Qt::CTRL | Qt::Key_D), [](QWidget&) { rememberPerson(kept().details); }},
+    }};
+    return commands;
+}
+
+/// Copy, Save As, Print and Remember, with their keys, active while the window is.
 QList<QAction*> addKeepCommands(QWidget& window) {
     QList<QAction*> actions;
-    for (const KeepCommand& command : kKeepCommands) {
+    for (const KeepCommand& command : keepCommands()) {
         auto* action = new QAction(&window);
-        action->setObjectName(QString::fromLatin1(command.name));
-        action->setShortcut(command.key);
-        QObject::connect(action, &QAction::triggered, action,
-                         [&window, run = command.run] { run(window); });
-        window.addAction(action);
+        action->setSeparator(command.name == nullptr);
+        if (command.name) {
+            action->setObjectName(QString::fromLatin1(command.name));
+            action->setShortcut(command.key);
+            QObject::connect(action, &QAction::triggered, action,
+                             [&window, run = command.run] { run(window); });
+            window.addAction(action);
+        }
         actions << action;
     }
     return actions;
 }
 
+/// Remember goes on the File menu too, after the designed items and set off from them, with
+/// Exit still last.
+void addToFileMenu(QWidget& window) {
+    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* exit = window.findChild<QAction*>(QStringLiteral("mnuExit"));
+    auto* remember = window.findChild<QAction*>(QString::fromLatin1(kRemember));
+    if (!file || !exit || !remember)
+        missingControl(window, QStringLiteral("mnuFile"), "menu");
+    file->insertSeparator(exit);
+    file->insertAction(exit, remember);
+    file->insertSeparator(exit);
+}
+
 void retranslateKeepCommands(QWidget& window) {
-    for (const KeepCommand& command : kKeepCommands) {
+    for (const KeepCommand& command : keepCommands()) {
+        if (!command.name)
+            continue;
         if (auto* action = window.findChild<QAction*>(QString::fromLatin1(command.name)))
             action->setText(QCoreApplication::translate("ResultWindow", command.text));
     }
@@ -157,6 +185,7 @@ void attach(QWidget& window) {
     onMenu(window, QStringLiteral("mnuExit"), mnuExit_Click);
     attachSharedCommands(window);
     attachKeepCommands(window);
+    addToFileMenu(window);
     retranslateKeepCommands(window);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "forms/units.h"
@@ -11,6 +12,7 @@
 #include "shell/language_menu.h"
 #include "shell/mod_help.h"
 #include "shell/name_filter.h"
+#include "shell/people_window.h"
 #include "shell/reading_command.h"
 #include "shell/shared_commands.h"
 #include "shell/window_controls.h"
@@ -43,6 +45,10 @@ void addOwnFileItems(QWidget& window) {
     if (!file || !exit)
         missingControl(window, QStringLiteral("nuFile"), "menu");
     file->insertSeparator(exit);
+    auto* people = new QAction(file);
+    people->setObjectName(QStringLiteral("actPeople"));
+    QObject::connect(people, &QAction::triggered, people, openPeople);
+    file->insertAction(exit, people);
     file->insertMenu(exit, createLanguageMenu(file));
     file->insertSeparator(exit);
 }
@@ -68,6 +74,7 @@ void attach(QWidget& window) {
     onMenu(window, QStringLiteral("mnuNext"), cmdNext_Click);
     onMenu(window, QStringLiteral("mnuExit"), cmdExit_Click);
     addOwnFileItems(window);
+    retranslate(window);
 }
 
 void retranslate(QWidget& window) {
@@ -76,6 +83,8 @@ void retranslate(QWidget& window) {
         c.cboMonth->setItemText(month - 1, language::monthName(month));
     if (auto* languages = window.findChild<QMenu*>(QStringLiteral("mnuLanguage")))
         retranslateLanguageMenu(languages);
+    if (auto* people = window.findChild<QAction*>(QStringLiteral("actPeople")))
+        people->setText(QCoreApplication::translate("InputWindow", "&People…"));
 }
 
 void Form_Load(QWidget& /*window*/) {

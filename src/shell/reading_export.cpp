@@ -18,7 +18,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
@@ -29,6 +28,7 @@
 #include "forms/units.h"
 #include "language/language.h"
 #include "platform/services.h"
+#include "platform/whole_file.h"
 #include "reading/reading_text.h"
 #include "shell/frm_display.h"
 #include "shell/reading_command.h"
@@ -198,29 +198,6 @@ QString encode(QByteArray& bytes, FileFormat format, const ReadingSheet& sheet, 
     return {};
 }
 
-/// Qt 6.4 takes a short write for a whole one, and QSaveFile then commits a cut-off file: so
-/// the file is unbuffered and the rest is written again until the system names its refusal.
-bool writeAll(QSaveFile& file, const QByteArray& bytes) {
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
-/// Whole or not at all; empty when written, else why not.
-QString writeSafely(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    // A file not committed is discarded when it goes.
-    if (!writeAll(file, bytes) || !file.commit())
-        return file.errorString();
-    return {};
-}
-
 } // namespace
 
 SaveTarget saveTargetFor(const QString& typed) {
@@ -254,7 +231,7 @@ bool saveReading(const SaveTarget& target, const ReadingSheet& sheet, QWidget* w
     QByteArray bytes;
     QString reason = encode(bytes, target.format, sheet, window);
     if (reason.isEmpty())
-        reason = writeSafely(target.path, bytes);
+        reason = platform::writeWholeFile(target.path, bytes);
     if (reason.isEmpty())
         return true;
     platform::showMessage(ReadingExport::tr("The reading could not be saved as \"%1\".\n\n%2")
@@ -268,7 +245,7 @@ void copyReading(const ReadingSheet& sheet) {
 }
 
 void saveReadingAs(const ReadingSheet& sheet, QWidget& window) {
-    const platform::SaveRequest request{
+    const platform::FileRequest request{
         ReadingExport::tr("Save Reading"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         proposedFileName(sheet), saveFilters(), QStringLiteral("pdf")};

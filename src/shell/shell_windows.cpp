@@ -5,6 +5,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_display.h"
 #include "shell/frm_main.h"
+#include "shell/people_window.h"
 #include "shell/window_manager.h"
 
 namespace shell {
@@ -15,6 +16,7 @@ void registerShellWindows() {
     registerWindow(forms::frmDisplay(),
                    {frmDisplay::attach, nullptr, frmDisplay::Form_Unload, frmDisplay::retranslate});
     registerWindow(forms::frmAbout(), {frmAbout::attach, nullptr, nullptr, nullptr});
+    registerPeopleWindow();
 }
 
 } // namespace shell

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,7 +13,9 @@
 #include "forms/control_access.h"
 #include "language/language.h"
 #include "outreach/frm_nag_screen2.h"
+#include "people/book.h"
 #include "reading/sun_sign.h"
+#include "shell/people_window.h"
 #include "shell/reading_command.h"
 #include "shell/window_manager.h"
 #include "site_config.h"
@@ -27,16 +30,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // What each window shows: the input and about windows, the exit window with each of its four
-// appeals, the result window with each sign's reading, and a question with Qt's own buttons.
+// appeals, the result window with each sign's reading, a question with Qt's own buttons, and
+// the People window with one person.
 constexpr int kAppeals = 4;
 constexpr int kQuestion = 2 + kAppeals + 12;
-constexpr int kScenes = kQuestion + 1;
+constexpr int kPeople = kQuestion + 1;
+constexpr int kScenes = kPeople + 1;
 
 /// Words that are the same in English and the language, and the program's name.
 const QMap<QString, QStringList> kSameWords = {
     {u"de"_s,
-     {u"Amethyst"_s, u"April"_s, u"August"_s, u"Element"_s, u"Jupiter"_s, u"Mars"_s, u"Name"_s,
-      u"November"_s, u"OK"_s, u"Opal"_s, u"Saturn"_s, u"September"_s, u"Venus"_s}},
+     {u"&Filter:"_s, u"Amethyst"_s, u"April"_s, u"August"_s, u"Element"_s, u"Jupiter"_s, u"Mars"_s,
+      u"Name"_s, u"November"_s, u"OK"_s, u"Opal"_s, u"Saturn"_s, u"September"_s, u"Venus"_s}},
     {u"es"_s, {u"&No"_s, u"Aries"_s, u"Leo"_s, u"Libra"_s, u"Venus"_s, u"Virgo"_s}},
     {u"fr"_s,
      {u"Agate"_s, u"Air"_s, u"Cancer"_s, u"Jupiter"_s, u"Mars"_s, u"OK"_s, u"Turquoise"_s,
@@ -59,6 +64,14 @@ QMap<QString, QString> shownTexts(QWidget* window) {
         if (auto* list = qobject_cast<QComboBox*>(control)) {
             for (int i = 0; i < list->count(); ++i)
                 texts[name + u' ' + QString::number(i)] = list->itemText(i);
+        }
+        // A list's headings and its first row, but for the name, which is the person's own.
+        if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+            for (int column = 1; column < view->model()->columnCount(); ++column) {
+                const QString at = name + u' ' + QString::number(column);
+                texts[at] = view->model()->headerData(column, Qt::Horizontal).toString();
+                texts[at + u" 0"_s] = view->model()->index(0, column).data().toString();
+            }
         }
     }
     // Unnamed: the languages, each named in itself in every language.
@@ -108,8 +121,15 @@ class TestLanguages : public QObject {
                 buttons[QString::number(box.standardButton(button))] = button->text();
             return {buttons, {}};
         }
-        if (scene < 2) {
-            window = shell::load(scene == 0 ? shell::kInputWindow : shell::kAboutWindow);
+        if (scene < 2 || scene == kPeople) {
+            window = shell::load(scene == 0   ? shell::kInputWindow
+                                 : scene == 1 ? shell::kAboutWindow
+                                              : shell::kPeopleWindow);
+            // A window of layouts: laid out once shown.
+            if (scene == kPeople) {
+                shell::show(shell::kPeopleWindow);
+                testsupport::settle();
+            }
         } else if (scene < 2 + kAppeals) {
             window = shell::load(shell::kExitWindow);
             forms::setControlText(testsupport::child(window, u"Label2"_s),
@@ -123,7 +143,12 @@ class TestLanguages : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { testsupport::prepareProgram(); }
+    void initTestCase() {
+        testsupport::prepareProgram();
+        people::Found found;
+        QVERIFY(
+            people::Book().add({{u"ANNA"_s, {}, u"SMITH"_s, 1990, 8, 15}}, found).error.isEmpty());
+    }
     void cleanupTestCase() { language::use(language::kEnglish); }
 
     // A language chosen in the input window's menu is spoken at once in every open window;

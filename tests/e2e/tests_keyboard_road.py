@@ -60,7 +60,7 @@ class KeyboardRoadTest(harness.ProgramTest):
         self.assertEqual(entered, [("Date Of Birth: Day", "21"), ("Date Of Birth: Month", "July"),
                                    ("Date Of Birth: Year", "1990")], self.seen())
 
-        self.open_menu("alt+f", ["Get My Dwellstar Reading", "", "Language", "", "Exit"])
+        self.open_menu("alt+f", ["Get My Dwellstar Reading", "", "People…", "Language", "", "Exit"])
         self.screen.keys("Escape", "Escape")
         self.wait_for_focus("Get My Dwellstar Reading")
         self.screen.keys("space")
@@ -93,7 +93,7 @@ class KeyboardRoadTest(harness.ProgramTest):
                 self.wait_for_windows(["result window"])
                 self.wait_for_focus("Back")
 
-        self.open_menu("alt+f", ["Back", "Exit"])
+        self.open_menu("alt+f", ["Back", "", "Remember This Person", "", "Exit"])
         self.screen.keys("Escape", "Escape")
         self.wait_for_focus("Back")
         self.screen.keys("alt+b")

@@ -22,7 +22,8 @@ namespace {
 const QString kCopiedStart = u"ANNA MARIA SMITH\nBorn 1 January 1990\n\nSun Sign: Capricorn\n"_s;
 const QString kCopiedEnd = u"\n\nKV Dwellstar v1.0\n"_s;
 const QStringList kCommands = {u"Copy Reading\tCtrl+C"_s, u"Save Reading As\u2026\tCtrl+S"_s,
-                               u"Print Reading\u2026\tCtrl+P"_s};
+                               u"Print Reading\u2026\tCtrl+P"_s, u"-"_s,
+                               u"Remember This Person\tCtrl+D"_s};
 
 /// A reading on screen, holding the keyboard.
 QWidget* shownReading() {
@@ -91,6 +92,10 @@ QStringList designOf(QWidget* window) {
     const std::function<void(const QList<QAction*>&, const QString&)> menus =
         [&](const QList<QAction*>& items, const QString& path) {
             for (const QAction* item : items) {
+                // The program's own, set off by separators of its own.
+                if (item->objectName() == u"actRememberPerson" ||
+                    (item->isSeparator() && item->objectName().isEmpty()))
+                    continue;
                 design << path + item->text() + u'\t' + item->shortcut().toString() +
                               (item->isEnabled() ? u""_s : u" (unavailable)"_s);
                 if (item->menu())
@@ -195,7 +200,7 @@ private Q_SLOTS:
         QTest::keyClick(result, Qt::Key_S, Qt::ControlModifier);
 
         QCOMPARE(m_fakes.files.asked.size(), std::size_t{1});
-        const platform::SaveRequest& asked = m_fakes.files.asked.front();
+        const platform::FileRequest& asked = m_fakes.files.asked.front();
         QCOMPARE(asked.caption, u"Save Reading"_s);
         QCOMPARE(asked.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(asked.proposedName, u"Capricorn reading - ANNA SMITH.pdf"_s);
@@ -305,12 +310,16 @@ private Q_SLOTS:
                  qPrintable(clipboard().left(40)));
     }
 
-    // The commands add no control, menu item or stop on the keyboard's path.
+    // The commands add no control or stop on the keyboard's path, and Remember goes on the File
+    // menu after the designed items, set off from them, with Exit still last.
     void designUnchanged() {
         QWidget* result = shownReading();
         QVERIFY(result);
         const std::unique_ptr<QWidget> designed = forms::buildWindow(forms::frmDisplay());
         QCOMPARE(designOf(result), designOf(designed.get()));
+        QCOMPARE(entries(result->findChild<QMenu*>(u"mnuFile"_s)),
+                 (QStringList{u"Back\t"_s, u"-"_s, u"Remember This Person\tCtrl+D"_s, u"-"_s,
+                              u"E&xit\t"_s}));
     }
 };
 

@@ -56,7 +56,7 @@ double ScriptedRandom::next() {
     return last;
 }
 
-QString FakeFileDialogs::saveFileName(const platform::SaveRequest& request) {
+QString FakeFileDialogs::saveFileName(const platform::FileRequest& request) {
     asked.push_back(request);
     if (answers.empty())
         return {};

@@ -84,11 +84,15 @@ public:
     int ends = 0;
 };
 
-/// Records what each save dialog was asked and answers from a queue (cancel when it is empty).
+/// Records what each file dialog was asked, to save or to open, and answers from a queue (cancel
+/// when it is empty).
 class FakeFileDialogs final : public platform::FileDialogs {
 public:
-    QString saveFileName(const platform::SaveRequest& request) override;
-    std::vector<platform::SaveRequest> asked;
+    QString saveFileName(const platform::FileRequest& request) override;
+    QString openFileName(const platform::FileRequest& request) override {
+        return saveFileName(request);
+    }
+    std::vector<platform::FileRequest> asked;
     std::deque<QString> answers;
 };
 

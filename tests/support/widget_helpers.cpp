@@ -44,7 +44,9 @@ QRect captionRect(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return {};
-        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        // A label with a buddy shows its access key underlined, not as an ampersand.
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                          (label->buddy() ? Qt::TextShowMnemonic : 0);
         return metrics.boundingRect(label->contentsRect(), flags, label->text());
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
