@@ -130,11 +130,11 @@ def main():
         rows = []
 
         # The book of people, made by importing contacts, for the start-ups that keep one.
-        people_env = dict(env, XDG_DATA_HOME=os.path.join(scratch, "people"))
-        people_reports = [run_in_process(in_process, people_env, "people", options.people)
-                          for _ in range(options.people_runs)]
+        people_reports = [
+            run_in_process(in_process, dict(env, XDG_DATA_HOME=os.path.join(scratch, f"people{n}")),
+                           "people", options.people) for n in range(options.people_runs)]
         kept, empty = (os.path.join(scratch, name) for name in ("kept", "empty"))
-        shutil.copytree(os.path.join(scratch, "people", "dwellstar_bench_inprocess"),
+        shutil.copytree(os.path.join(scratch, "people0", "dwellstar_bench_inprocess"),
                         os.path.join(kept, "dwellstar_bench_startup"))
         os.makedirs(os.path.join(empty, "dwellstar_bench_startup"))
         with open(os.path.join(empty, "dwellstar_bench_startup", "people.json"), "w") as book:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "people/people_model.h"
 
+#include <tuple>
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -17,7 +19,8 @@ struct PeopleText {
 
 constexpr int kLeapYear = 2000;
 
-/// The locale's long date, its weekday taken out, and its year where `withYear` is false.
+} // namespace
+
 QString datePattern(const QLocale& locale, bool withYear) {
     QString pattern = locale.dateFormat(QLocale::LongFormat);
     static const QRegularExpression weekday(QStringLiteral("d{4}[,.]?\\s*"));
@@ -28,11 +31,14 @@ QString datePattern(const QLocale& locale, bool withYear) {
     return pattern.trimmed();
 }
 
-} // namespace
-
 QString shownBirthDate(const Person& person, const QLocale& locale) {
+    return shownBirthDate(person, locale, datePattern(locale, true), datePattern(locale, false));
+}
+
+QString shownBirthDate(const Person& person, const QLocale& locale, const QString& withYear,
+                       const QString& withoutYear) {
     const QDate date(person.year == 0 ? kLeapYear : person.year, person.month, person.day);
-    return locale.toString(date, datePattern(locale, person.year != 0));
+    return locale.toString(date, person.year == 0 ? withoutYear : withYear);
 }
 
 QString whenText(int days) {
@@ -45,11 +51,11 @@ QString whenText(int days) {
 
 void PeopleModel::setPeople(const std::vector<Person>& people, QDate today) {
     beginResetModel();
-    m_today = today;
     m_rows.clear();
     m_rows.reserve(people.size());
+    m_words = wording();
     for (const Person& person : people) {
-        Row row{person, daysToNextBirthday(person, today), {}, {}};
+        Row row{person, daysToNextBirthday(person, today), 0, {}, {}, {}};
         describe(row);
         m_rows.push_back(std::move(row));
     }
@@ -57,6 +63,7 @@ void PeopleModel::setPeople(const std::vector<Person>& people, QDate today) {
 }
 
 void PeopleModel::retranslate() {
+    m_words = wording();
     for (Row& row : m_rows)
         describe(row);
     if (!m_rows.empty())
@@ -64,13 +71,24 @@ void PeopleModel::retranslate() {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, Columns - 1);
 }
 
+PeopleModel::Wording PeopleModel::wording() {
+    Wording words{language::translationLocale().value_or(QLocale()), {}, {}, {}, {}};
+    words.withYear = datePattern(words.locale, true);
+    words.withoutYear = datePattern(words.locale, false);
+    for (const reading::SunSign sign : reading::kAllSigns)
+        words.signs[reading::ordinal(sign) - 1] = language::readingWord(reading::signName(sign));
+    return words;
+}
+
 void PeopleModel::describe(Row& row) const {
-    const QLocale locale = language::translationLocale().value_or(QLocale());
-    row.texts[Name] = fullName(row.person);
-    row.texts[Born] = shownBirthDate(row.person, locale);
-    row.texts[Sign] = language::readingWord(reading::signName(signOf(row.person)));
-    row.texts[Next] = whenText(row.days);
-    row.filter = (row.texts[Name] + QLatin1Char(' ') + row.texts[Sign]).toCaseFolded();
+    row.name = fullName(row.person);
+    row.sign = reading::ordinal(signOf(row.person)) - 1;
+    row.filter = (row.name + QLatin1Char(' ') + m_words.signs[row.sign]).toCaseFolded();
+    row.born.clear();
+}
+
+const QString& PeopleModel::text(int row, int column) const {
+    return column == Sign ? m_words.signs[at(row).sign] : at(row).name;
 }
 
 int PeopleModel::rowCount(const QModelIndex& parent) const {
@@ -85,24 +103,54 @@ QVariant PeopleModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Row& row = m_rows.at(static_cast<std::size_t>(index.row()));
-    switch (role) {
-    case Qt::DisplayRole:
-        return row.texts[index.column()];
-    case kFilterRole:
-        return row.filter;
-    case Qt::InitialSortOrderRole:
-        break;
-    case Qt::UserRole:
-        // The sort: soonest birthday, dates in the calendar's order, names as read.
-        if (index.column() == Next)
-            return row.days;
-        if (index.column() == Born)
-            return birthDateText(row.person);
-        return row.texts[index.column()].toCaseFolded();
-    default:
-        break;
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Born:
+        if (row.born.isNull())
+            row.born =
+                shownBirthDate(row.person, m_words.locale, m_words.withYear, m_words.withoutYear);
+        return row.born;
+    case Next: {
+        const auto days = static_cast<std::size_t>(row.days);
+        if (m_words.when.size() <= days)
+            m_words.when.resize(days + 1);
+        if (m_words.when[days].isNull())
+            m_words.when[days] = whenText(row.days);
+        return m_words.when[days];
     }
-    return {};
+    default:
+        return text(index.row(), index.column());
+    }
+}
+
+PeopleOrder::PeopleOrder(PeopleModel* model, QObject* parent)
+    : QSortFilterProxyModel(parent), m_model(model) {
+    setSourceModel(model);
+}
+
+void PeopleOrder::setFilterText(const QString& text) {
+    m_filter = text.toCaseFolded();
+    invalidateFilter();
+}
+
+bool PeopleOrder::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const int a = left.row();
+    const int b = right.row();
+    const int column = left.column();
+    if (column == PeopleModel::Next && m_model->daysToGo(a) != m_model->daysToGo(b))
+        return m_model->daysToGo(a) < m_model->daysToGo(b);
+    if (column == PeopleModel::Born) {
+        const Person& x = m_model->person(a);
+        const Person& y = m_model->person(b);
+        return std::tie(x.year, x.month, x.day) < std::tie(y.year, y.month, y.day);
+    }
+    const int byText = column == PeopleModel::Next ? PeopleModel::Name : column;
+    return m_model->text(a, byText).compare(m_model->text(b, byText), Qt::CaseInsensitive) < 0;
+}
+
+bool PeopleOrder::filterAcceptsRow(int row, const QModelIndex& /*parent*/) const {
+    return m_filter.isEmpty() || m_model->filterText(row).contains(m_filter);
 }
 
 QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "people/person.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace people {
@@ -46,14 +45,26 @@ QString birthDateText(const Person& person) {
 }
 
 std::optional<Person> withBirthDate(Person person, const QString& text) {
-    static const QRegularExpression form(
-        QStringLiteral("^(?:([0-9]{4})|-)-([0-9]{2})-([0-9]{2})$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
+    // "yyyy-mm-dd" or "--mm-dd", read by hand: a book reads tens of thousands of them.
+    const qsizetype yearDigits = text.startsWith(QLatin1String("--")) ? 0 : 4;
+    const auto number = [&text](qsizetype at, qsizetype digits) {
+        int value = 0;
+        for (qsizetype i = at; i < at + digits; ++i) {
+            if (i >= text.size() || !text[i].isDigit() || text[i].unicode() > u'9')
+                return -1;
+            value = value * 10 + (text[i].unicode() - u'0');
+        }
+        return value;
+    };
+    const qsizetype monthAt = yearDigits == 0 ? 2 : 5;
+    if (text.size() != monthAt + 5 || text[monthAt - 1] != QLatin1Char('-') ||
+        text[monthAt + 2] != QLatin1Char('-'))
         return std::nullopt;
-    person.year = match.captured(1).toInt();
-    person.month = match.captured(2).toInt();
-    person.day = match.captured(3).toInt();
+    person.year = yearDigits == 0 ? 0 : number(0, 4);
+    person.month = number(monthAt, 2);
+    person.day = number(monthAt + 3, 2);
+    if (person.year < 0 || person.month < 0 || person.day < 0)
+        return std::nullopt;
     const bool valid = person.year == 0 ? isBirthday(person.month, person.day)
                                         : QDate(person.year, person.month, person.day).isValid();
     if (!valid)

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -69,10 +68,6 @@ class PeopleView final : public QWidget {
 public:
     PeopleView() {
         resize(760, 540);
-        m_sorted.setSourceModel(&m_model);
-        m_sorted.setSortRole(Qt::UserRole);
-        m_sorted.setFilterRole(people::PeopleModel::kFilterRole);
-        m_sorted.setFilterCaseSensitivity(Qt::CaseInsensitive);
 
         m_filter->setObjectName(QStringLiteral("filter"));
         m_filter->setClearButtonEnabled(true);
@@ -129,7 +124,7 @@ public:
         layout->addLayout(buttons);
 
         connect(m_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
-            m_sorted.setFilterFixedString(text.toCaseFolded());
+            m_sorted.setFilterText(text);
             selectFirstIfNone();
         });
         connect(m_view, &QTableView::activated, this, [this] { openReading(); });
@@ -298,7 +293,7 @@ private:
 
     people::Book m_book;
     people::PeopleModel m_model;
-    QSortFilterProxyModel m_sorted;
+    people::PeopleOrder m_sorted{&m_model};
     QDateTime m_readStamp;
     qint64 m_readSize = -1;
     QLabel* m_filterLabel = new QLabel(this);
