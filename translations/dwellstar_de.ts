@@ -649,6 +649,10 @@
         <source>%1 is already among your people.</source>
         <translation>%1 gehört bereits zu Ihren Liebsten.</translation>
     </message>
+    <message>
+        <source>Nobody is kept here yet. Remember the person of a reading with Ctrl+D in its window, or import your contacts.</source>
+        <translation>Noch ist niemand unter Ihren Liebsten. Fügen Sie die Person einer Deutung mit Strg+D in deren Fenster hinzu, oder importieren Sie Ihre Kontakte.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

@@ -649,6 +649,10 @@
         <source>%1 is already among your people.</source>
         <translation>%1 ya estaba entre tus seres queridos.</translation>
     </message>
+    <message>
+        <source>Nobody is kept here yet. Remember the person of a reading with Ctrl+D in its window, or import your contacts.</source>
+        <translation>Aún no hay nadie entre tus seres queridos. Añade la persona de una lectura con Ctrl+D en su ventana, o importa tus contactos.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

@@ -649,6 +649,10 @@
         <source>%1 is already among your people.</source>
         <translation>%1 fait déjà partie de vos proches.</translation>
     </message>
+    <message>
+        <source>Nobody is kept here yet. Remember the person of a reading with Ctrl+D in its window, or import your contacts.</source>
+        <translation>Aucun proche n&apos;est encore enregistré ici. Ajoutez la personne d&apos;un profil avec Ctrl+D dans sa fenêtre, ou importez vos contacts.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

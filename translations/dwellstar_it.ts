@@ -649,6 +649,10 @@
         <source>%1 is already among your people.</source>
         <translation>%1 fa già parte dei tuoi cari.</translation>
     </message>
+    <message>
+        <source>Nobody is kept here yet. Remember the person of a reading with Ctrl+D in its window, or import your contacts.</source>
+        <translation>Non c&apos;è ancora nessuno tra i tuoi cari. Aggiungi la persona di una lettura con Ctrl+D nella sua finestra, oppure importa i tuoi contatti.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

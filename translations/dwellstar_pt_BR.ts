@@ -649,6 +649,10 @@
         <source>%1 is already among your people.</source>
         <translation>%1 já está entre suas pessoas queridas.</translation>
     </message>
+    <message>
+        <source>Nobody is kept here yet. Remember the person of a reading with Ctrl+D in its window, or import your contacts.</source>
+        <translation>Ainda não há ninguém entre suas pessoas queridas. Adicione a pessoa de uma leitura com Ctrl+D na janela dela ou importe seus contatos.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

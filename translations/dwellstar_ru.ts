@@ -650,6 +650,10 @@
         <source>%1 is already among your people.</source>
         <translation>%1 уже среди ваших близких.</translation>
     </message>
+    <message>
+        <source>Nobody is kept here yet. Remember the person of a reading with Ctrl+D in its window, or import your contacts.</source>
+        <translation>Среди ваших близких пока никого нет. Добавьте человека из гороскопа сочетанием Ctrl+D в его окне или импортируйте контакты.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

@@ -94,8 +94,16 @@ QStringList available() {
 }
 
 QString nativeName(const QString& code) {
-    if (code == kEnglish)
-        return QStringLiteral("English");
+    // Written out: Qt's locale data names some of them by their country's variety ("español de
+    // España"), and differently from one release to the next.
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"en", "English"},  {"de", "Deutsch"},  {"es", "Español"},
+        {"fr", "Français"}, {"it", "Italiano"}, {"pt_BR", "Português (Brasil)"},
+        {"ru", "Русский"}};
+    for (const auto& [known, name] : kNames) {
+        if (code == QLatin1String(known))
+            return QString::fromUtf8(name);
+    }
     const QLocale locale(code);
     QString name = locale.nativeLanguageName();
     if (!name.isEmpty())

@@ -46,6 +46,8 @@ struct PeopleWindow {
 
 // The design style's first lines that the tips show.
 constexpr int kStyleLines = 2;
+// The rows a column's width is measured on.
+constexpr int kSampledRows = 200;
 
 void tell(const QString& text, platform::MessageIcon icon = platform::MessageIcon::Information) {
     if (!text.isEmpty())
@@ -82,6 +84,9 @@ public:
         m_view->verticalHeader()->hide();
         m_view->horizontalHeader()->setSectionResizeMode(people::PeopleModel::Name,
                                                          QHeaderView::Stretch);
+        m_view->verticalHeader()->setResizeContentsPrecision(kSampledRows);
+        m_empty->setObjectName(QStringLiteral("lblEmpty"));
+        m_empty->setWordWrap(true);
         m_view->setWordWrap(false);
 
         auto* top = new QHBoxLayout;
@@ -120,6 +125,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(top);
         layout->addWidget(m_view, 1);
+        layout->addWidget(m_empty);
         layout->addWidget(m_tips);
         layout->addLayout(buttons);
 
@@ -182,7 +188,11 @@ public:
         m_import->setText(PeopleWindow::tr("&Import Contacts…"));
         m_export->setText(PeopleWindow::tr("&Export Birthdays…"));
         m_close->setText(PeopleWindow::tr("&Close"));
+        m_empty->setText(PeopleWindow::tr("Nobody is kept here yet. Remember the person of a "
+                                          "reading with Ctrl+D in its window, or import your "
+                                          "contacts."));
         m_model.retranslate();
+        fitColumns();
         showTips();
     }
 
@@ -199,12 +209,22 @@ private:
         m_readStamp = file.lastModified();
         m_readSize = file.size();
         m_model.setPeople(shown, platform::services().clock->today());
+        fitColumns();
         for (int row = 0; kept && row < m_sorted.rowCount(); ++row) {
             if (people::samePerson(person(m_sorted.index(row, 0)), *kept))
                 m_view->setCurrentIndex(m_sorted.index(row, 0));
         }
         selectFirstIfNone();
         showTips();
+    }
+
+    /// The short columns as wide as their texts (a sample of the first rows, which is quick
+    /// with tens of thousands); the name takes the rest.
+    void fitColumns() {
+        for (const int column :
+             {people::PeopleModel::Born, people::PeopleModel::Sign, people::PeopleModel::Next})
+            m_view->resizeColumnToContents(column);
+        m_empty->setVisible(m_model.rowCount() == 0);
     }
 
     const people::Person& person(const QModelIndex& index) const {
@@ -299,6 +319,7 @@ private:
     QLabel* m_filterLabel = new QLabel(this);
     QLineEdit* m_filter = new QLineEdit(this);
     QTableView* m_view = new QTableView(this);
+    QLabel* m_empty = new QLabel(this);
     QGroupBox* m_tips = new QGroupBox(this);
     QLabel* m_signLabel = new QLabel(m_tips);
     QLabel* m_sign = new QLabel(m_tips);

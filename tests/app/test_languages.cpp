@@ -179,6 +179,18 @@ private Q_SLOTS:
             return m_fakes.settings
                 .values[{platform::settingsApplicationName(), u"Settings"_s, u"Language"_s}];
         };
+        QStringList offered;
+        for (const QAction* item : input->findChild<QMenu*>(u"mnuLanguage"_s)->actions())
+            offered << item->text();
+        QCOMPARE(offered, (QStringList{u"The Desktop's Language (English)"_s,
+                                       {},
+                                       u"English"_s,
+                                       u"Deutsch"_s,
+                                       u"Español"_s,
+                                       u"Français"_s,
+                                       u"Italiano"_s,
+                                       u"Português (Brasil)"_s,
+                                       u"Русский"_s}));
         pick(u"Deutsch"_s);
         QCOMPARE(shown(), (QStringList{u"ANNA"_s, u"Juni"_s, u"Zwillinge"_s}));
         QCOMPARE(stored(), u"de"_s);
