@@ -146,9 +146,12 @@ class PeopleTest(unittest.TestCase):
     def test_two_writers_at_once_keep_both(self):
         data = tempfile.mkdtemp()
         writers = [run(["--first-name", f"writer{chr(97 + n)}", "--last-name", "smith",
-                        "--birth-date", "1990-08-15", "--remember", "-o", os.devnull], data,
-                       wait=False) for n in range(8)]
-        self.assertEqual([w.wait(timeout=120) for w in writers], [0] * 8)
+                        "--birth-date", "1990-08-15", "--remember",
+                        "-o", os.path.join(data, f"r{n}.txt")], data, wait=False)
+                   for n in range(8)]
+        for writer in writers:
+            writer.communicate(timeout=120)
+        self.assertEqual([writer.returncode for writer in writers], [0] * 8)
         self.assertEqual(len(listed(data)), 8)
 
 
