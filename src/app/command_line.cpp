@@ -125,20 +125,26 @@ private:
     std::map<Id, QCommandLineOption> m_options;
 };
 
-/// Speaks the language the arguments ask for, else the desktop's. False when the program does
-/// not speak it (the user has been told, in the desktop's language).
-bool speakAsked(const QStringList& arguments, QString& asked) {
-    language::useFirstOf();
+/// The language the arguments ask for; empty for none. Refusals of anything else come once the
+/// language is settled.
+QString askedLanguage(const QStringList& given) {
     Arguments first;
-    // Refusals of anything else come once the language is settled.
-    first.parse(arguments);
-    if (!first.isSet(Id::Language))
+    first.parse(given);
+    return first.isSet(Id::Language) ? first.value(Id::Language) : QString();
+}
+
+/// Speaks the language asked for, else the desktop's; false for a language the program does not
+/// speak, refused in the desktop's.
+bool speak(const QString& asked) {
+    if (!asked.isEmpty() && language::use(asked))
         return true;
-    asked = first.value(Id::Language);
-    if (language::use(asked))
+    language::useFirstOf();
+    if (asked.isEmpty())
         return true;
-    refuse(CommandLine::tr("\"%1\" is no language of KV Dwellstar: give one of %2.")
-               .arg(asked, codes()));
+    // To the error stream, as the parser's refusals: the windows may be asked for, too.
+    print(stderr, CommandLine::tr("\"%1\" is no language of KV Dwellstar: give one of %2.")
+                          .arg(asked, codes()) +
+                      QLatin1Char('\n'));
     return false;
 }
 
@@ -261,18 +267,22 @@ int listPeople() {
     if (!book)
         return kNotWritten;
     const QDate today = platform::services().clock->today();
-    std::vector<std::pair<int, people::Person>> soonest;
+    struct Line {
+        int days;
+        QString name;
+        const people::Person* person;
+    };
+    std::vector<Line> soonest;
     for (const people::Person& person : book->people())
-        soonest.emplace_back(people::daysToNextBirthday(person, today), person);
-    std::stable_sort(soonest.begin(), soonest.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first
-                   ? a.first < b.first
-                   : people::fullName(a.second).localeAwareCompare(people::fullName(b.second)) < 0;
+        soonest.push_back(
+            {people::daysToNextBirthday(person, today), people::fullName(person), &person});
+    std::stable_sort(soonest.begin(), soonest.end(), [](const Line& a, const Line& b) {
+        return people::comesBefore(a.days, a.name, b.days, b.name);
     });
     QString lines;
-    for (const auto& [days, person] : soonest) {
-        lines += QStringList{people::fullName(person), people::birthDateText(person),
-                             language::readingWord(reading::signName(people::signOf(person))),
+    for (const auto& [days, name, person] : soonest) {
+        lines += QStringList{name, people::birthDateText(*person),
+                             language::readingWord(reading::signName(people::signOf(*person))),
                              QString::number(days)}
                      .join(QLatin1Char('\t')) +
                  QLatin1Char('\n');
@@ -318,17 +328,14 @@ bool wanted(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         for (const options::Option& option : options::kOptions) {
-            if (!option.windows && names(argument, option))
+            if (!names(argument, option))
+                continue;
+            if (!option.windows)
                 return true;
+            // A value given apart is no option of ours, even where it reads like one.
+            if (option.valueName && !argument.contains('='))
+                ++i;
         }
-        // Its value is no option of ours, even where it reads like one.
-        const bool takesValue =
-            std::any_of(std::begin(options::kOptions), std::end(options::kOptions),
-                        [&](const options::Option& o) {
-                            return o.valueName && argument == "--" + QByteArray(o.longName.data());
-                        });
-        if (takesValue)
-            ++i;
     }
     return false;
 }
@@ -345,8 +352,7 @@ int run(int& argc, char** argv) {
     prepareApplication();
 
     const QStringList given = QCoreApplication::arguments();
-    QString asked;
-    if (!speakAsked(given, asked))
+    if (!speak(askedLanguage(given)))
         return kRefused;
     Arguments arguments;
     if (!arguments.parse(given)) {
@@ -374,18 +380,18 @@ int run(int& argc, char** argv) {
 }
 
 std::optional<int> refusedForWindows(const QStringList& given, QString& asked) {
-    if (!speakAsked(given, asked))
+    asked = askedLanguage(given);
+    if (Arguments arguments; (asked.isEmpty() || language::available().contains(asked)) &&
+                             arguments.parse(given) &&
+                             arguments.parser().positionalArguments().isEmpty())
+        return std::nullopt; // the windows speak the language they settle on, loaded once
+    if (!speak(asked))
         return kRefused;
-    Arguments arguments;
-    if (!arguments.parse(given)) {
-        print(stderr, arguments.parser().errorText() + QLatin1Char('\n'));
-        return kRefused;
-    }
-    if (!arguments.parser().positionalArguments().isEmpty()) {
-        print(stderr, arguments.parser().helpText());
-        return kRefused;
-    }
-    return std::nullopt;
+    // Refused in the language spoken, which the parser's own words follow too.
+    Arguments told;
+    print(stderr, told.parse(given) ? told.parser().helpText()
+                                    : told.parser().errorText() + QLatin1Char('\n'));
+    return kRefused;
 }
 
 } // namespace app::commandLine

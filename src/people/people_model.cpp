@@ -138,15 +138,15 @@ bool PeopleOrder::lessThan(const QModelIndex& left, const QModelIndex& right) co
     const int a = left.row();
     const int b = right.row();
     const int column = left.column();
-    if (column == PeopleModel::Next && m_model->daysToGo(a) != m_model->daysToGo(b))
-        return m_model->daysToGo(a) < m_model->daysToGo(b);
+    if (column == PeopleModel::Next)
+        return comesBefore(m_model->daysToGo(a), m_model->text(a, PeopleModel::Name),
+                           m_model->daysToGo(b), m_model->text(b, PeopleModel::Name));
     if (column == PeopleModel::Born) {
         const Person& x = m_model->person(a);
         const Person& y = m_model->person(b);
         return std::tie(x.year, x.month, x.day) < std::tie(y.year, y.month, y.day);
     }
-    const int byText = column == PeopleModel::Next ? PeopleModel::Name : column;
-    return m_model->text(a, byText).compare(m_model->text(b, byText), Qt::CaseInsensitive) < 0;
+    return m_model->text(a, column).compare(m_model->text(b, column), Qt::CaseInsensitive) < 0;
 }
 
 bool PeopleOrder::filterAcceptsRow(int row, const QModelIndex& /*parent*/) const {

@@ -81,6 +81,12 @@ reading::SunSign signOf(const Person& person) {
         .value_or(reading::SunSign::Aries);
 }
 
+bool comesBefore(int days, const QString& name, int otherDays, const QString& otherName) {
+    if (days != otherDays)
+        return days < otherDays;
+    return name.compare(otherName, Qt::CaseInsensitive) < 0;
+}
+
 int daysToNextBirthday(const Person& person, QDate today) {
     QDate next = birthdayIn(person, today.year());
     if (next < today)

@@ -43,6 +43,9 @@ bool isBirthday(int month, int day);
 
 reading::SunSign signOf(const Person& person);
 
+/// The order of the book wherever it is shown: the soonest birthday first, then by name.
+bool comesBefore(int days, const QString& name, int otherDays, const QString& otherName);
+
 /// Days from `today` to the next birthday: 0 on the day itself. Someone born on 29 February
 /// has it on 28 February in a common year.
 int daysToNextBirthday(const Person& person, QDate today);

@@ -53,6 +53,14 @@ void addOwnFileItems(QWidget& window) {
     file->insertSeparator(exit);
 }
 
+/// Their texts in the language spoken.
+void retranslateOwnItems(QWidget& window) {
+    if (auto* languages = window.findChild<QMenu*>(QStringLiteral("mnuLanguage")))
+        retranslateLanguageMenu(languages);
+    if (auto* people = window.findChild<QAction*>(QStringLiteral("actPeople")))
+        people->setText(QCoreApplication::translate("InputWindow", "&People…"));
+}
+
 } // namespace
 
 const Controls& controls() {
@@ -74,17 +82,14 @@ void attach(QWidget& window) {
     onMenu(window, QStringLiteral("mnuNext"), cmdNext_Click);
     onMenu(window, QStringLiteral("mnuExit"), cmdExit_Click);
     addOwnFileItems(window);
-    retranslate(window);
+    retranslateOwnItems(window);
 }
 
 void retranslate(QWidget& window) {
     const Controls& c = controls();
     for (int month = 1; month <= 12; ++month)
         c.cboMonth->setItemText(month - 1, language::monthName(month));
-    if (auto* languages = window.findChild<QMenu*>(QStringLiteral("mnuLanguage")))
-        retranslateLanguageMenu(languages);
-    if (auto* people = window.findChild<QAction*>(QStringLiteral("actPeople")))
-        people->setText(QCoreApplication::translate("InputWindow", "&People…"));
+    retranslateOwnItems(window);
 }
 
 void Form_Load(QWidget& /*window*/) {

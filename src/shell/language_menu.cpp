@@ -74,7 +74,6 @@ QMenu* createLanguageMenu(QWidget* parent) {
     menu->addSeparator();
     for (const QString& code : language::available())
         add(code, language::nativeName(code));
-    retranslateLanguageMenu(menu);
     return menu;
 }
 

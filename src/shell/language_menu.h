@@ -16,7 +16,8 @@ void speakChosenLanguage(const QString& asked);
 /// code, and remembers the choice.
 void chooseLanguage(const QString& code);
 
-/// The Language submenu: the desktop's language, then each language named in itself.
+/// The Language submenu: the desktop's language, then each language named in itself. Its own
+/// texts come from retranslateLanguageMenu.
 QMenu* createLanguageMenu(QWidget* parent);
 /// Its texts in the language spoken now.
 void retranslateLanguageMenu(QMenu* menu);

@@ -210,9 +210,12 @@ private:
         m_readSize = file.size();
         m_model.setPeople(shown, platform::services().clock->today());
         fitColumns();
+        const QString keptKey = kept ? people::personKey(*kept) : QString();
         for (int row = 0; kept && row < m_sorted.rowCount(); ++row) {
-            if (people::samePerson(person(m_sorted.index(row, 0)), *kept))
+            if (people::personKey(person(m_sorted.index(row, 0))) == keptKey) {
                 m_view->setCurrentIndex(m_sorted.index(row, 0));
+                break;
+            }
         }
         selectFirstIfNone();
         showTips();
