@@ -86,10 +86,17 @@ QString spokenFor(const QLocale& locale, const QStringList& codes) {
 } // namespace
 
 QStringList available() {
-    initTranslations();
-    QStringList codes{kEnglish};
-    for (const QString& file : QDir(kFolder).entryList({kPrefix + QStringLiteral("*.qm")}))
-        codes << file.mid(kPrefix.size()).chopped(3);
+    // Asked for several times at start-up; the resources never change. No name filter: its
+    // pattern would load the regular-expression engine for nothing.
+    static const QStringList codes = [] {
+        initTranslations();
+        QStringList found{kEnglish};
+        for (const QString& file : QDir(kFolder).entryList(QDir::Files, QDir::Name)) {
+            if (file.startsWith(kPrefix) && file.endsWith(QLatin1String(".qm")))
+                found << file.mid(kPrefix.size()).chopped(3);
+        }
+        return found;
+    }();
     return codes;
 }
 
