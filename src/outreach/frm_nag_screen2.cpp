@@ -267,7 +267,8 @@ namespace outreach {
 void registerExitWindow() {
     shell::registerWindow(forms::frmNagScreen2(),
                           {frmNagScreen2::attach, frmNagScreen2::Form_Load,
-                           frmNagScreen2::Form_Unload, frmNagScreen2::retranslate});
+                           frmNagScreen2::Form_Unload, frmNagScreen2::retranslate,
+                           /*buildAhead=*/true});
 }
 
 } // namespace outreach

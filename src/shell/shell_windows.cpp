@@ -14,7 +14,8 @@ void registerShellWindows() {
     registerWindow(forms::frmMain(), {frmMain::attach, frmMain::Form_Load, frmMain::Form_Unload,
                                       frmMain::retranslate});
     registerWindow(forms::frmDisplay(),
-                   {frmDisplay::attach, nullptr, frmDisplay::Form_Unload, frmDisplay::retranslate});
+                   {frmDisplay::attach, nullptr, frmDisplay::Form_Unload, frmDisplay::retranslate,
+                    /*buildAhead=*/true});
     registerWindow(forms::frmAbout(), {frmAbout::attach, nullptr, nullptr, nullptr});
     registerPeopleWindow();
 }

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "shell/window_manager.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
+#include <QWindow>
 
 #include "forms/control_access.h"
 #include "forms/form_builder.h"
@@ -22,6 +25,8 @@ struct Registration {
     const forms::WindowDefinition* definition = nullptr; ///< null for a window of our own
     std::function<std::unique_ptr<QWidget>()> build;
     WindowBehaviour behaviour;
+    /// Built ahead and not loaded yet; owned here, unnamed so that nothing finds it.
+    QPointer<QWidget> ahead;
 };
 
 struct LoadedWindow {
@@ -71,17 +76,78 @@ private:
     QString m_name;
 };
 
+/// Builds ahead once the event loop would wait, after every paint and call already pending.
+void buildAheadWhenIdle() {
+    static QMetaObject::Connection armed;
+    if (armed)
+        return;
+    auto* dispatcher = QCoreApplication::eventDispatcher();
+    if (!dispatcher)
+        return;
+    armed = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [] {
+        QObject::disconnect(armed);
+        armed = {};
+        QMetaObject::invokeMethod(QCoreApplication::instance(), buildAheadNow,
+                                  Qt::QueuedConnection);
+    });
+}
+
+bool anyToBuildAhead() {
+    return std::any_of(registrations().begin(), registrations().end(), [](const auto& entry) {
+        return entry.second.behaviour.buildAhead && !entry.second.ahead && !findLoaded(entry.first);
+    });
+}
+
+/// Waits for the window's next exposure: building ahead must never hold up a first paint.
+class AfterExposure final : public QObject {
+public:
+    explicit AfterExposure(QWindow* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            buildAheadWhenIdle();
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+void buildAheadAfterExposure(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (handle && anyToBuildAhead() && !handle->findChild<AfterExposure*>())
+        new AfterExposure(handle);
+}
+
+void dropBuiltAhead() {
+    for (auto& [name, registration] : registrations())
+        delete registration.ahead.data();
+}
+
 } // namespace
 
+void buildAheadNow() {
+    for (auto& [name, registration] : registrations()) {
+        if (registration.behaviour.buildAhead && !registration.ahead && !findLoaded(name)) {
+            registration.ahead = registration.build().release();
+            registration.ahead->setObjectName(QString());
+        }
+    }
+}
+
 void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour) {
-    registrations()[forms::toQString(definition.name)] = {
-        &definition, [&definition] { return forms::buildWindow(definition); },
-        std::move(behaviour)};
+    registerWindow(
+        forms::toQString(definition.name), [&definition] { return forms::buildWindow(definition); },
+        std::move(behaviour));
+    registrations()[forms::toQString(definition.name)].definition = &definition;
 }
 
 void registerWindow(const QString& name, std::function<std::unique_ptr<QWidget>()> build,
                     WindowBehaviour behaviour) {
-    registrations()[name] = {nullptr, std::move(build), std::move(behaviour)};
+    Registration& registration = registrations()[name];
+    // One built for the behaviour replaced would be loaded with the new one.
+    delete registration.ahead.data();
+    registration = {nullptr, std::move(build), std::move(behaviour), nullptr};
 }
 
 QWidget* loadedWindow(const QString& name) {
@@ -95,8 +161,11 @@ QWidget* load(const QString& name) {
     const auto it = registrations().find(name);
     if (it == registrations().end())
         return nullptr;
-    const Registration& registration = it->second;
-    QWidget* window = registration.build().release(); // owned by the loaded-window list
+    Registration& registration = it->second;
+    // Owned by the loaded-window list.
+    QWidget* window =
+        registration.ahead ? registration.ahead.data() : registration.build().release();
+    registration.ahead = nullptr;
     window->setObjectName(name);
     window->installEventFilter(new CloseToUnload(name, window));
     loaded().push_back({name, window, false, false, nullptr});
@@ -145,6 +214,7 @@ void applyPendingVisibility() {
             continue;
         QWidget* window = entry->widget;
         window->show();
+        buildAheadAfterExposure(*window);
         // A window shown without activating still takes the focus when no other window of the
         // program has it, as when it replaces a closed one: else the keyboard reaches nothing.
         const QWidget* active = QApplication::activeWindow();
@@ -209,6 +279,9 @@ QStringList loadedWindows() {
 }
 
 void retranslateLoadedWindows() {
+    // Built in the language spoken until now.
+    dropBuiltAhead();
+    buildAheadWhenIdle();
     // A copy: a handler may load or unload windows.
     const std::vector<LoadedWindow> windows = loaded();
     for (const LoadedWindow& entry : windows) {

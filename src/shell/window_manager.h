@@ -31,6 +31,9 @@ struct WindowBehaviour {
     std::function<void(QWidget& window)> formUnload;
     /// Puts the window's own texts into the language spoken now, after the design's.
     std::function<void(QWidget& window)> retranslate;
+    /// Built ahead, hidden, when the program is idle after a window has been painted, so that
+    /// loading it only attaches it. Until then it is neither loaded, listed nor on screen.
+    bool buildAhead = false;
 };
 
 /// Makes a window known by its design name; a later call replaces the behaviour.
@@ -64,6 +67,9 @@ QStringList loadedWindows();
 
 /// Every loaded window in the language spoken now, keeping what the user typed and chose.
 void retranslateLoadedWindows();
+
+/// Builds now what is to be built ahead and is neither loaded nor built yet (tests, benchmarks).
+void buildAheadNow();
 
 /// Frees windows whose unloading is complete (tests and benchmarks call it between steps).
 void collectUnloaded();

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "forms/form_model.h"
 #include "shell/event_hooks.h"
@@ -36,12 +39,14 @@ constexpr forms::WindowDefinition probe(std::string_view name) {
 }
 
 constexpr forms::WindowDefinition kProbes[] = {probe("frmProbeA"), probe("frmProbeB"),
-                                               probe("frmProbeC"), probe("frmProbeD")};
+                                               probe("frmProbeC"), probe("frmProbeD"),
+                                               probe("frmProbeE")};
 
 const QString kA = u"frmProbeA"_s;
 const QString kB = u"frmProbeB"_s;
 const QString kC = u"frmProbeC"_s;
 const QString kD = u"frmProbeD"_s;
+const QString kE = u"frmProbeE"_s; ///< built ahead
 
 struct Record {
     QMap<QString, int> loads;
@@ -86,7 +91,7 @@ void registerProbes() {
                                    if (const auto extra = record().onUnload.value(name))
                                        extra();
                                },
-                               nullptr});
+                               nullptr, name == kE});
     }
 }
 
@@ -194,6 +199,42 @@ private Q_SLOTS:
         QWidget* second = shell::load(kA);
         QVERIFY(second);
         QCOMPARE(shelltest::box(second, u"txtEntry"_s)->text(), QString());
+    }
+
+    void builtAheadStaysOutOfSightUntilAskedFor() {
+        shell::show(kB);
+        testsupport::settle();
+        const auto probes = [] {
+            QWidgetList found = QApplication::topLevelWidgets();
+            found.removeIf([](const QWidget* w) { return w->windowTitle() != u"Probe"_s; });
+            return found;
+        };
+        const QWidgetList before = probes();
+        const qsizetype windows = QGuiApplication::topLevelWindows().size();
+        // Idle after a paint: the event loop is about to wait.
+        QEventLoop idle;
+        QTimer::singleShot(50, &idle, &QEventLoop::quit);
+        idle.exec();
+
+        QWidgetList added = probes();
+        added.removeIf([&before](QWidget* w) { return before.contains(w); });
+        QCOMPARE(added.size(), 1);
+        const QPointer<QWidget> built = added.constFirst();
+        QCOMPARE(shell::state(kE), WindowState::NotLoaded);
+        QVERIFY(!shell::loadedWindow(kE));
+        QCOMPARE(shell::loadedWindows(), QStringList{kB});
+        QCOMPARE(visibleWindows(), QStringList{kB});
+        QCOMPARE(record().loads.value(kE), 0);
+        // No platform window: nothing a screen reader could list.
+        QCOMPARE(QGuiApplication::topLevelWindows().size(), windows);
+
+        shell::show(kE);
+        testsupport::settle();
+        QVERIFY(built);
+        QCOMPARE(shell::loadedWindow(kE), built.data());
+        QCOMPARE(record().loads.value(kE), 1);
+        QCOMPARE(record().screenShows.value(kE), 1);
+        QCOMPARE(visibleWindows(), (QStringList{kB, kE}));
     }
 
     void loadedListKeepsLoadOrder() {
