@@ -120,8 +120,9 @@ def instructions(command, env, *collect):
 
 
 def instruction_rows(program, baseline, in_process, english, env):
-    # A long pause: valgrind slows the program fifty times, and not the clock.
-    reading = [in_process, "reading", "1", "3000"]
+    # A long pause: valgrind slows the program fifty times, and not the clock, and the windows
+    # built ahead must be ready before the click, as they are for a person.
+    reading = [in_process, "reading", "1", "10000"]
     return [
         ("instructions to first paint, start-up (millions)", instructions([program], english),
          instructions([baseline, "label"], english), "info", 0),
