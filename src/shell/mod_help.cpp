@@ -82,6 +82,7 @@ void UnloadAllAndEnd() {
             walked << *next;
             shell::unload(*next);
         }
+        shell::discardBuiltAhead();
     }
     platform::services().process->end();
     // Only a test's process end returns; let a later sequence start afresh.

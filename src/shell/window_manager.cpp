@@ -119,11 +119,6 @@ void buildAheadAfterExposure(QWidget& window) {
         new AfterExposure(handle);
 }
 
-void dropBuiltAhead() {
-    for (auto& [name, registration] : registrations())
-        delete registration.ahead.data();
-}
-
 } // namespace
 
 void buildAheadNow() {
@@ -133,6 +128,11 @@ void buildAheadNow() {
             registration.ahead->setObjectName(QString());
         }
     }
+}
+
+void discardBuiltAhead() {
+    for (auto& [name, registration] : registrations())
+        delete registration.ahead.data();
 }
 
 void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour) {
@@ -280,7 +280,7 @@ QStringList loadedWindows() {
 
 void retranslateLoadedWindows() {
     // Built in the language spoken until now.
-    dropBuiltAhead();
+    discardBuiltAhead();
     buildAheadWhenIdle();
     // A copy: a handler may load or unload windows.
     const std::vector<LoadedWindow> windows = loaded();

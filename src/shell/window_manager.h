@@ -70,6 +70,8 @@ void retranslateLoadedWindows();
 
 /// Builds now what is to be built ahead and is neither loaded nor built yet (tests, benchmarks).
 void buildAheadNow();
+/// Frees the windows built ahead, as the program ends.
+void discardBuiltAhead();
 
 /// Frees windows whose unloading is complete (tests and benchmarks call it between steps).
 void collectUnloaded();
