@@ -161,6 +161,16 @@ void fillEntries(int reading) {
 int g_windowsBuilt = 0;
 int g_windowsFreed = 0;
 
+/// A reader's pause before a click: no person clicks within a tenth of a second of choosing a
+/// date, and the program may use that time.
+int g_pauseMs = 100;
+
+void readersPause() {
+    QEventLoop loop;
+    QTimer::singleShot(g_pauseMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 /// The reading command up to the result window's first paint, in ms. Not inlined: instruction
 /// counts are collected inside it alone (callgrind --toggle-collect).
 [[gnu::noinline]] double readingToPaint() {
@@ -178,9 +188,12 @@ int g_windowsFreed = 0;
     return static_cast<double>(painted - start) / 1e6;
 }
 
-/// One reading and Back; the time from the command to the result window's first paint.
-double readingCycle(int reading) {
+/// One reading and Back; the time from the command to the result window's first paint. With a
+/// pause, as a person makes between choosing a date and clicking.
+double readingCycle(int reading, bool pause = false) {
     fillEntries(reading);
+    if (pause)
+        readersPause();
     const double took = readingToPaint();
     shell::frmDisplay::cmdBack_Click();
     // Not every platform repaints a window shown again; its paint is not part of the figure.
@@ -215,20 +228,9 @@ double baselineCycle() {
     return took;
 }
 
-/// A reader's pause before a click: no person clicks within a tenth of a second of a window
-/// appearing, and the program may use that time.
-int g_pauseMs = 100;
-
-void readersPause() {
-    QEventLoop loop;
-    QTimer::singleShot(g_pauseMs, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 void measureReading(int repeats) {
     for (int i = 0; i < repeats; ++i) {
-        readersPause();
-        std::printf("reading_ms=%.3f\n", readingCycle(i));
+        std::printf("reading_ms=%.3f\n", readingCycle(i, true));
         std::printf("baseline_ms=%.3f\n", baselineCycle());
     }
 }

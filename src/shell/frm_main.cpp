@@ -81,6 +81,8 @@ void attach(QWidget& window) {
 
     onMenu(window, QStringLiteral("mnuNext"), cmdNext_Click);
     onMenu(window, QStringLiteral("mnuExit"), cmdExit_Click);
+    for (QComboBox* list : {c.cboDate, c.cboMonth})
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [] { refillAhead(); });
     addOwnFileItems(window);
     retranslateOwnItems(window);
 }

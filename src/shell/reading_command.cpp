@@ -2,14 +2,22 @@
 #include "shell/reading_command.h"
 
 #include <array>
+#include <optional>
+#include <string>
+#include <utility>
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QImage>
+#include <QPointer>
+#include <QResizeEvent>
 
 #include "forms/control_access.h"
 #include "forms/picture_lists.h"
 #include "forms/units.h"
 #include "language/language.h"
 #include "platform/services.h"
+#include "reading/sun_sign.h"
 #include "shell/frm_display.h"
 #include "shell/frm_main.h"
 #include "shell/window_controls.h"
@@ -53,6 +61,17 @@ QString swatchName(int position) {
 
 std::u16string entry(const QWidget* control) {
     return forms::controlText(control).toStdU16String();
+}
+
+/// What the result window built ahead shows: the reading of the date chosen at the time.
+struct FilledAhead {
+    QPointer<QWidget> window;
+    std::string signName;
+};
+
+FilledAhead& filledAhead() {
+    static FilledAhead filled;
+    return filled;
 }
 
 } // namespace
@@ -105,7 +124,47 @@ void applyReading(const reading::Reading& result, const frmDisplay::Controls& to
 
 void applyReading(const reading::Reading& result) {
     const frmMain::Controls& lists = frmMain::controls();
-    applyReading(result, frmDisplay::controls(), *lists.IMGSunsignList, *lists.IMGColor);
+    const frmDisplay::Controls& to = frmDisplay::controls();
+    // Filled ahead with this very reading: only the names are new, and the window shows none.
+    const FilledAhead filled = std::exchange(filledAhead(), {});
+    if (filled.window && filled.window == loadedWindow(kResultWindow) &&
+        filled.signName == result.signName)
+        return;
+    applyReading(result, to, *lists.IMGSunsignList, *lists.IMGColor);
+}
+
+void fillAhead(QWidget& window) {
+    filledAhead() = {};
+    if (!loadedWindow(kInputWindow))
+        return;
+    const frmMain::Controls& input = frmMain::controls();
+    const std::optional<reading::SunSign> sign =
+        reading::signForPositions(input.cboMonth->currentIndex(), input.cboDate->currentIndex());
+    if (!sign)
+        return;
+    reading::Reading ahead;
+    ahead.signName = std::string(reading::signName(*sign));
+    ahead.profile = reading::lookUpProfile(ahead.signName);
+    applyReading(ahead, frmDisplay::lookUp(window), *input.IMGSunsignList, *input.IMGColor);
+    // Drawn once off screen: the texts are laid out and their glyphs made now, not at the click.
+    QWidget* client = forms::clientArea(&window);
+    // Sized now, while hidden: a scroll bar shown during the drawing below would make the
+    // window a platform window, and list it.
+    for (QAbstractScrollArea* box : client->findChildren<QAbstractScrollArea*>()) {
+        if (box->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resized(box->size(), QSize());
+            QCoreApplication::sendEvent(box, &resized);
+            box->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
+    QImage image(client->size(), QImage::Format_RGB32);
+    client->render(&image);
+    filledAhead() = {&window, ahead.signName};
+}
+
+void refillAhead() {
+    if (QWidget* window = builtAhead(kResultWindow))
+        fillAhead(*window);
 }
 
 void runReadingCommand() {

@@ -18,6 +18,12 @@ void applyReading(const reading::Reading& result, const frmDisplay::Controls& to
 /// The same into the result window, loading it hidden if needed, with the input window's lists.
 void applyReading(const reading::Reading& result);
 
+/// Fills a result window built ahead with the reading of the date chosen now, so that the
+/// command, if the date stays, only has to show it.
+void fillAhead(QWidget& window);
+/// The same for the result window built ahead, if there is one.
+void refillAhead();
+
 /// Checks the entries and either reports the first broken rule or shows the reading.
 void runReadingCommand();
 

@@ -6,6 +6,7 @@
 #include "shell/frm_display.h"
 #include "shell/frm_main.h"
 #include "shell/people_window.h"
+#include "shell/reading_command.h"
 #include "shell/window_manager.h"
 
 namespace shell {
@@ -15,7 +16,7 @@ void registerShellWindows() {
                                       frmMain::retranslate});
     registerWindow(forms::frmDisplay(),
                    {frmDisplay::attach, nullptr, frmDisplay::Form_Unload, frmDisplay::retranslate,
-                    /*buildAhead=*/true});
+                    /*buildAhead=*/true, fillAhead});
     registerWindow(forms::frmAbout(), {frmAbout::attach, nullptr, nullptr, nullptr});
     registerPeopleWindow();
 }

@@ -126,8 +126,15 @@ void buildAheadNow() {
         if (registration.behaviour.buildAhead && !registration.ahead && !findLoaded(name)) {
             registration.ahead = registration.build().release();
             registration.ahead->setObjectName(QString());
+            if (registration.behaviour.readyAhead)
+                registration.behaviour.readyAhead(*registration.ahead);
         }
     }
+}
+
+QWidget* builtAhead(const QString& name) {
+    const auto it = registrations().find(name);
+    return it == registrations().end() ? nullptr : it->second.ahead.data();
 }
 
 void discardBuiltAhead() {

@@ -34,6 +34,8 @@ struct WindowBehaviour {
     /// Built ahead, hidden, when the program is idle after a window has been painted, so that
     /// loading it only attaches it. Until then it is neither loaded, listed nor on screen.
     bool buildAhead = false;
+    /// Readies a window just built ahead, before anything of it is loaded.
+    std::function<void(QWidget& window)> readyAhead = nullptr;
 };
 
 /// Makes a window known by its design name; a later call replaces the behaviour.
@@ -70,6 +72,8 @@ void retranslateLoadedWindows();
 
 /// Builds now what is to be built ahead and is neither loaded nor built yet (tests, benchmarks).
 void buildAheadNow();
+/// The window built ahead and not loaded yet, else null.
+QWidget* builtAhead(const QString& name);
 /// Frees the windows built ahead, as the program ends.
 void discardBuiltAhead();
 

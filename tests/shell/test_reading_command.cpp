@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "reading/sign_catalogue.h"
 #include "shell/window_manager.h"
@@ -235,6 +238,38 @@ private Q_SLOTS:
         QCOMPARE(list(input, u"cboDate"_s)->currentIndex(), day - 1);
         QCOMPARE(list(input, u"cboMonth"_s)->currentIndex(), month - 1);
         QCOMPARE(list(input, u"cboYear"_s)->currentIndex(), year - 1900);
+    }
+
+    // After a pause the result window is built and filled ahead for the date chosen then.
+    void readingAfterAPause_data() {
+        QTest::addColumn<int>("pausedOn");
+        QTest::addColumn<int>("clickedOn");
+        QTest::addColumn<QString>("sign");
+        QTest::newRow("the date it was filled with") << 3 << 3 << u"Pisces"_s;
+        QTest::newRow("a date chosen after") << 3 << 7 << u"Cancer"_s;
+    }
+
+    void readingAfterAPause() {
+        QFETCH(int, pausedOn);
+        QFETCH(int, clickedOn);
+        QFETCH(QString, sign);
+        QWidget* input = openInputWindow();
+        enter(input, {.day = 15, .month = pausedOn});
+        const qsizetype windows = QGuiApplication::topLevelWindows().size();
+        QEventLoop idle;
+        QTimer::singleShot(50, &idle, &QEventLoop::quit);
+        idle.exec();
+        QVERIFY(shell::builtAhead(kResult));
+        QCOMPARE(QGuiApplication::topLevelWindows().size(), windows);
+
+        QWidget* result = readingFor({.day = 15, .month = clickedOn});
+        QVERIFY(result);
+        const reading::SignProfile& profile = *reading::lookUpProfile(sign.toStdString());
+        expectReading(result, profile);
+        QCOMPARE(pictureOf(result, u"picSunSign"_s),
+                 listPicture(forms::sunSignPictures(), profile.signPicture));
+        QCOMPARE(pictureOf(result, u"picColor"_s),
+                 listPicture(forms::colorPictures(), profile.colorSwatch));
     }
 
     void menuItemReadsLikeTheButton() {
