@@ -101,7 +101,12 @@ bool anyToBuildAhead() {
 /// Waits for the window's next exposure: building ahead must never hold up a first paint.
 class AfterExposure final : public QObject {
 public:
-    explicit AfterExposure(QWindow* window) : QObject(window) { window->installEventFilter(this); }
+    static constexpr char kName[] = "buildAheadAfterExposure";
+
+    explicit AfterExposure(QWindow* window) : QObject(window) {
+        setObjectName(QLatin1String(kName));
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -115,7 +120,10 @@ protected:
 
 void buildAheadAfterExposure(QWidget& window) {
     QWindow* handle = window.windowHandle();
-    if (handle && anyToBuildAhead() && !handle->findChild<AfterExposure*>())
+    // By name: a class without its own meta-object cannot be looked up by type.
+    if (handle && anyToBuildAhead() &&
+        !handle->findChild<QObject*>(QLatin1String(AfterExposure::kName),
+                                     Qt::FindDirectChildrenOnly))
         new AfterExposure(handle);
 }
 
