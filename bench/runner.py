@@ -106,10 +106,11 @@ def instructions(command, env, *collect):
     """Instructions executed under callgrind: the whole process, or only inside the functions
     named (their names as a glob)."""
     with tempfile.TemporaryDirectory() as folder:
-        options = ["--collect-atstart=no", *(f"--toggle-collect={name}" for name in collect)]
+        options = (["--collect-atstart=no", *(f"--toggle-collect={name}" for name in collect)]
+                   if collect else [])
         done = subprocess.run(
-            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={folder}/out",
-             *(options if collect else []), *command],
+            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={folder}/out", *options,
+             *command],
             env=env, capture_output=True, text=True, timeout=600)
         if done.returncode != 0:
             raise RuntimeError(f"callgrind {command} failed: {done.stderr.strip()[-2000:]}")

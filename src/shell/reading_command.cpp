@@ -6,11 +6,8 @@
 #include <string>
 #include <utility>
 
-#include <QAbstractScrollArea>
 #include <QCoreApplication>
-#include <QImage>
 #include <QPointer>
-#include <QResizeEvent>
 
 #include "forms/control_access.h"
 #include "forms/picture_lists.h"
@@ -146,25 +143,24 @@ void fillAhead(QWidget& window) {
     ahead.signName = std::string(reading::signName(*sign));
     ahead.profile = reading::lookUpProfile(ahead.signName);
     applyReading(ahead, frmDisplay::lookUp(window), *input.IMGSunsignList, *input.IMGColor);
-    // Drawn once off screen: the texts are laid out and their glyphs made now, not at the click.
-    QWidget* client = forms::clientArea(&window);
-    // Sized now, while hidden: a scroll bar shown during the drawing below would make the
-    // window a platform window, and list it.
-    for (QAbstractScrollArea* box : client->findChildren<QAbstractScrollArea*>()) {
-        if (box->testAttribute(Qt::WA_PendingResizeEvent)) {
-            QResizeEvent resized(box->size(), QSize());
-            QCoreApplication::sendEvent(box, &resized);
-            box->setAttribute(Qt::WA_PendingResizeEvent, false);
-        }
-    }
-    QImage image(client->size(), QImage::Format_RGB32);
-    client->render(&image);
+    drawAhead(window);
     filledAhead() = {&window, ahead.signName};
 }
 
 void refillAhead() {
-    if (QWidget* window = builtAhead(kResultWindow))
-        fillAhead(*window);
+    // Once the pick has settled: running through a list draws the window once, not per step.
+    static bool queued = false;
+    if (queued || !builtAhead(kResultWindow))
+        return;
+    queued = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            queued = false;
+            if (QWidget* window = builtAhead(kResultWindow))
+                fillAhead(*window);
+        },
+        Qt::QueuedConnection);
 }
 
 void runReadingCommand() {

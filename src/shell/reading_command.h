@@ -21,7 +21,7 @@ void applyReading(const reading::Reading& result);
 /// Fills a result window built ahead with the reading of the date chosen now, so that the
 /// command, if the date stays, only has to show it.
 void fillAhead(QWidget& window);
-/// The same for the result window built ahead, if there is one.
+/// The same for the result window built ahead, if there is one, once the event loop comes round.
 void refillAhead();
 
 /// Checks the entries and either reports the first broken rule or shows the reading.

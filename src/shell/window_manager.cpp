@@ -8,9 +8,12 @@
 #include <vector>
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEventLoop>
+#include <QImage>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QWindow>
 
 #include "forms/control_access.h"
@@ -101,12 +104,7 @@ bool anyToBuildAhead() {
 /// Waits for the window's next exposure: building ahead must never hold up a first paint.
 class AfterExposure final : public QObject {
 public:
-    static constexpr char kName[] = "buildAheadAfterExposure";
-
-    explicit AfterExposure(QWindow* window) : QObject(window) {
-        setObjectName(QLatin1String(kName));
-        window->installEventFilter(this);
-    }
+    explicit AfterExposure(QWindow* window) : QObject(window) { window->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -119,11 +117,8 @@ protected:
 };
 
 void buildAheadAfterExposure(QWidget& window) {
-    QWindow* handle = window.windowHandle();
-    // By name: a class without its own meta-object cannot be looked up by type.
-    if (handle && anyToBuildAhead() &&
-        !handle->findChild<QObject*>(QLatin1String(AfterExposure::kName),
-                                     Qt::FindDirectChildrenOnly))
+    // A second watcher of the same window only arms the same single wait.
+    if (QWindow* handle = window.windowHandle(); handle && anyToBuildAhead())
         new AfterExposure(handle);
 }
 
@@ -145,16 +140,31 @@ QWidget* builtAhead(const QString& name) {
     return it == registrations().end() ? nullptr : it->second.ahead.data();
 }
 
+void drawAhead(QWidget& window) {
+    QWidget* client = forms::clientArea(&window);
+    // Sized first, while hidden: a scroll bar shown during the drawing would make Qt give the
+    // window a platform window, which lists it.
+    for (QAbstractScrollArea* box : client->findChildren<QAbstractScrollArea*>()) {
+        if (box->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resized(box->size(), QSize());
+            QCoreApplication::sendEvent(box, &resized);
+            box->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
+    QImage image(client->size(), QImage::Format_RGB32);
+    client->render(&image);
+}
+
 void discardBuiltAhead() {
     for (auto& [name, registration] : registrations())
         delete registration.ahead.data();
 }
 
 void registerWindow(const forms::WindowDefinition& definition, WindowBehaviour behaviour) {
+    const QString name = forms::toQString(definition.name);
     registerWindow(
-        forms::toQString(definition.name), [&definition] { return forms::buildWindow(definition); },
-        std::move(behaviour));
-    registrations()[forms::toQString(definition.name)].definition = &definition;
+        name, [&definition] { return forms::buildWindow(definition); }, std::move(behaviour));
+    registrations()[name].definition = &definition;
 }
 
 void registerWindow(const QString& name, std::function<std::unique_ptr<QWidget>()> build,

@@ -74,6 +74,9 @@ void retranslateLoadedWindows();
 void buildAheadNow();
 /// The window built ahead and not loaded yet, else null.
 QWidget* builtAhead(const QString& name);
+/// Draws a window built ahead once, off screen, so that its texts are laid out and their glyphs
+/// made before it is first shown; it stays without a platform window.
+void drawAhead(QWidget& window);
 /// Frees the windows built ahead, as the program ends.
 void discardBuiltAhead();
 
