@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "forms/fonts.h"
 
+#include <algorithm>
+
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include "forms/form_model.h"
@@ -22,6 +26,37 @@ void registerFontSubstitutes() {
         return true;
     }();
     (void)done;
+}
+
+QString installedFace(const QString& face) {
+    // Asked for a face that is missing, Qt first has fontconfig sort every font on the system
+    // for fallbacks, for each style; the substitutes would be found only after that.
+    static QHash<QString, QString> chosen;
+    if (const auto known = chosen.constFind(face); known != chosen.cend())
+        return *known;
+    static const QStringList installed = [] {
+        QStringList names = QFontDatabase::families();
+        // A family several foundries make is listed as "Family [Foundry]".
+        for (QString& name : names)
+            name = name.section(QLatin1String(" ["), 0, 0);
+        return names;
+    }();
+    QString choice = face;
+    if (!installed.contains(face, Qt::CaseInsensitive)) {
+        for (const QString& substitute : QFont::substitutes(face)) {
+            // Substitutes are kept in lower case; the face keeps its own spelling.
+            const auto at =
+                std::find_if(installed.cbegin(), installed.cend(), [&](const QString& name) {
+                    return name.compare(substitute, Qt::CaseInsensitive) == 0;
+                });
+            if (at != installed.cend()) {
+                choice = *at;
+                break;
+            }
+        }
+    }
+    chosen.insert(face, choice);
+    return choice;
 }
 
 } // namespace forms

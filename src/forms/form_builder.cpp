@@ -79,7 +79,7 @@ bool takesFocus(ControlKind kind) {
 }
 
 QFont makeFont(const FontSpec& design) {
-    QFont font(toQString(design.face));
+    QFont font(installedFace(toQString(design.face)));
     font.setPointSizeF(design.pointSize);
     font.setBold(design.bold);
     font.setItalic(design.italic);

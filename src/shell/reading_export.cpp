@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "forms/fonts.h"
 #include "forms/form_builder.h"
 #include "forms/form_model.h"
 #include "forms/picture_lists.h"
@@ -98,8 +99,9 @@ QString documentHtml(const ReadingSheet& sheet) {
 /// attributes as a table and the texts as paragraphs.
 std::unique_ptr<QTextDocument> readingDocument(const ReadingSheet& sheet) {
     auto document = std::make_unique<QTextDocument>();
-    // The window's face: Verdana, or the substitute registered for it.
-    QFont font(forms::toQString(forms::kVerdana));
+    // The window's face: Verdana, or the substitute installed for it.
+    forms::registerFontSubstitutes();
+    QFont font(forms::installedFace(forms::toQString(forms::kVerdana)));
     font.setPointSizeF(9.0);
     // Ligatures would reach the clipboard of whoever copies from the PDF as "ﬁ" for "fi".
     font.setStyleStrategy(QFont::PreferNoShaping);
