@@ -102,9 +102,11 @@ QPixmap designPicture(const ControlDefinition& control) {
 QFont designFont(const ControlDefinition& control, const QFont& windowFont) {
     QFont font = control.font ? makeFont(*control.font) : windowFont;
     // Only the text boxes show what the user types; every other control shows the program's
-    // own texts, which the faces hold, so no fallback faces are looked up for them.
+    // own texts, which the faces hold, so no fallback faces are looked up for them. Nor are
+    // they shaped: in the alphabets of its languages shaping only kerns, and shaping loads a
+    // face's layout tables anew for every size and weight.
     if (control.kind != ControlKind::TextBox)
-        font.setStyleStrategy(QFont::NoFontMerging);
+        font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return font;
 }
 
