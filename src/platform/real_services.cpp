@@ -17,13 +17,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
+
+#include "platform/printing_module.h"
 
 namespace platform {
 
@@ -195,15 +197,38 @@ public:
     }
 };
 
+/// The printing module: beside the program in its build, in its own library folder installed.
+PrintEntry loadPrinting(QString* why) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& path : {folder + QStringLiteral("/" DWELLSTAR_PRINTING_MODULE),
+                                folder + QStringLiteral("/" DWELLSTAR_PRINTING_INSTALLED
+                                                        "/" DWELLSTAR_PRINTING_MODULE)}) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary module(path);
+        if (const auto entry = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntryName)))
+            return entry;
+        *why = module.errorString();
+        return nullptr;
+    }
+    *why = QStringLiteral(DWELLSTAR_PRINTING_MODULE " is missing");
+    return nullptr;
+}
+
 class RealPrinting final : public Printing {
 public:
-    bool print(const std::function<void(QPagedPaintDevice&)>& paint) override {
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
-        if (dialog.exec() != QDialog::Accepted)
+    bool print(const PagePainter& paint) override {
+        QString why;
+        static const PrintEntry entry = loadPrinting(&why);
+        if (!entry) {
+            if (!why.isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(why));
+            showMessage(
+                QCoreApplication::translate("CommandLine", "The reading could not be printed."),
+                MessageIcon::Error);
             return false;
-        paint(printer);
-        return true;
+        }
+        return entry(&paint);
     }
 };
 

@@ -7,7 +7,8 @@ rm -rf "$work" && mkdir -p "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-for f in bin/kv-dwellstar \
+# The printing module where the program looks for it, beside the libraries.
+for f in bin/kv-dwellstar lib/kv-dwellstar/plugins/kv-dwellstar-printing.so \
          "share/applications/$id.desktop" \
          "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/32x32/apps/$id.png" \
@@ -34,7 +35,8 @@ deb=$(ls "$work"/deb/*.deb 2>/dev/null | head -n1)
 [ -n "$deb" ] || fail "no .deb was built"
 contents=$(dpkg-deb -c "$deb")
 echo "$contents"
-for f in ./usr/bin/kv-dwellstar "./usr/share/applications/$id.desktop" \
+for f in ./usr/bin/kv-dwellstar ./usr/lib/kv-dwellstar/plugins/kv-dwellstar-printing.so \
+         "./usr/share/applications/$id.desktop" \
          "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
          "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
          ./usr/share/man/man1/kv-dwellstar.1.gz ./usr/share/bash-completion/completions/kv-dwellstar \
@@ -46,6 +48,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # Computed from the binary by dpkg-shlibdeps, not written by hand.
 grep -q "libqt6widgets6" <<<"$depends" || fail "Depends lacks the Qt Widgets library: $depends"
+grep -q "libqt6printsupport6" <<<"$depends" || fail "Depends lacks Qt's print support: $depends"
 grep -q "libc6" <<<"$depends" || fail "Depends lacks libc6: $depends"
 # A new version needs its own changelog entry; lintian does not compare the two.
 version=$(dpkg-deb -f "$deb" Version)
