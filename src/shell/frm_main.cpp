@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "shell/frm_main.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 #include <QMenu>
+#include <QStringListModel>
 
 #include "forms/units.h"
 #include "language/language.h"
@@ -96,14 +99,19 @@ void retranslate(QWidget& window) {
 
 void Form_Load(QWidget& /*window*/) {
     const Controls& c = controls();
+    QStringList days, months, years;
     for (int day = 1; day <= 31; ++day)
-        c.cboDate->addItem(QString::number(day));
+        days.append(QString::number(day));
     for (int month = 1; month <= 12; ++month)
-        c.cboMonth->addItem(language::monthName(month));
+        months.append(language::monthName(month));
     for (int year = reading::kFirstListYear; year <= reading::kLastListYear; ++year)
-        c.cboYear->addItem(QString::number(year));
-    for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear})
+        years.append(QString::number(year));
+    // Plain lists of texts: an item of the standard model costs ten times the memory.
+    for (const auto& [list, items] : {std::pair{c.cboDate, &days}, std::pair{c.cboMonth, &months},
+                                      std::pair{c.cboYear, &years}}) {
+        list->setModel(new QStringListModel(*items, list));
         list->setCurrentIndex(0);
+    }
 }
 
 void Form_Unload(QWidget& window) {
