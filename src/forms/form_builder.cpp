@@ -24,6 +24,7 @@
 #include "forms/control_properties.h"
 #include "forms/design_text.h"
 #include "forms/drawn_controls.h"
+#include "forms/drop_down_list.h"
 #include "forms/fonts.h"
 #include "forms/picture_lists.h"
 #include "forms/shared_pictures.h"
@@ -274,7 +275,7 @@ private:
         case ControlKind::TextBox:
             return createTextBox(control, designText(control.caption), parent);
         case ControlKind::DropDownList: {
-            auto* list = new QComboBox(parent);
+            auto* list = new DropDownList(parent);
             list->setEditable(false);
             return list;
         }
