@@ -7,9 +7,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextLayout>
 
 #include "forms/control_properties.h"
 #include "forms/text_box.h"
@@ -106,14 +103,6 @@ void setControlText(QWidget* control, const QString& text) {
         QString plain = text;
         plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         box->setPlainText(plain);
-        if (box->isReadOnly()) {
-            // Shaped once and kept: a plain text box otherwise shapes its lines again at every
-            // paint, and a window shown with long texts paid for it at its first paint.
-            QTextDocument* document = box->document();
-            for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-                block.layout()->setCacheEnabled(true);
-            document->markContentsDirty(0, document->characterCount());
-        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
         fitCaption(button, CaptionSource::Program);

@@ -12,8 +12,12 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QImage>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QWindow>
 
 #include "forms/control_access.h"
@@ -149,6 +153,14 @@ void drawAhead(QWidget& window) {
             QResizeEvent resized(box->size(), QSize());
             QCoreApplication::sendEvent(box, &resized);
             box->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+        // Laid out again, keeping the shaped lines: a plain text box frees them after laying out
+        // and would shape them again at every paint, the first on screen among them.
+        if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
+            QTextDocument* document = text->document();
+            for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+                block.layout()->setCacheEnabled(true);
+            document->markContentsDirty(0, document->characterCount());
         }
     }
     QImage image(client->size(), QImage::Format_RGB32);
