@@ -31,6 +31,7 @@ void registerFontSubstitutes() {
 QString installedFace(const QString& face) {
     // Asked for a face that is missing, Qt first has fontconfig sort every font on the system
     // for fallbacks, for each style; the substitutes would be found only after that.
+    registerFontSubstitutes(); // an answer given before would stay in the cache below
     static QHash<QString, QString> chosen;
     if (const auto known = chosen.constFind(face); known != chosen.cend())
         return *known;

@@ -9,7 +9,7 @@ namespace forms {
 void registerFontSubstitutes();
 
 /// The face to ask for: the one named when it is installed, else its first installed
-/// substitute, else the name itself.
+/// substitute (registering them first), else the name itself.
 QString installedFace(const QString& face);
 
 } // namespace forms

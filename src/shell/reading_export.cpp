@@ -100,7 +100,6 @@ QString documentHtml(const ReadingSheet& sheet) {
 std::unique_ptr<QTextDocument> readingDocument(const ReadingSheet& sheet) {
     auto document = std::make_unique<QTextDocument>();
     // The window's face: Verdana, or the substitute installed for it.
-    forms::registerFontSubstitutes();
     QFont font(forms::installedFace(forms::toQString(forms::kVerdana)));
     font.setPointSizeF(9.0);
     // Ligatures would reach the clipboard of whoever copies from the PDF as "ﬁ" for "fi".
