@@ -22,8 +22,8 @@ ensure_packages() {
 
 # What building and running the program needs: Qt's translation tools come in two packages
 # (qt6-tools-dev has their CMake package, qt6-l10n-tools the tools), Qt's own translations in a
-# third, and gettext merges the desktop entry's.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
+# third, and gettext merges the desktop entry's. Start-up reads the font configuration itself.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
                 fonts-dejavu-core fonts-liberation2)
 # What the tests need besides: a virtual display, a window manager, input and

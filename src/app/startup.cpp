@@ -2,6 +2,9 @@
 #include "app/startup.h"
 
 #include <optional>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -27,6 +30,12 @@ namespace {
 struct Startup {
     Q_DECLARE_TR_FUNCTIONS(Startup)
 };
+
+/// Qt reads the font configuration and the font caches (a fifth of a start-up's work) only when
+/// the first window asks for a face; read them on another core while Qt connects to the display.
+std::jthread readFontConfigurationAhead() {
+    return std::jthread([] { FcInit(); });
+}
 
 } // namespace
 
@@ -62,8 +71,11 @@ int run(int& argc, char** argv) {
                          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!display || commandLine::wanted(argc, argv))
         return commandLine::run(argc, argv);
+    std::jthread fontConfiguration = readFontConfigurationAhead();
     // Takes Qt's own options (-style, -platform); what is left is the program's.
     QApplication application(argc, argv);
+    // Done by now, as a rule; nothing may end the process while it runs.
+    fontConfiguration.join();
     QString asked;
     if (const std::optional<int> refused =
             commandLine::refusedForWindows(QCoreApplication::arguments(), asked))
