@@ -16,6 +16,14 @@ namespace {
 
 // Narrower than this, a face reads as another one.
 constexpr int kNarrowestStretch = 75;
+// Every stretch tried or drawn is a font of its own to set up: they come in steps up from the
+// narrowest, so that captions narrowed about alike share one.
+constexpr int kStretchStep = 4;
+
+/// The step at or below a stretch.
+int onStep(int stretch) {
+    return stretch - (stretch - kNarrowestStretch) % kStretchStep;
+}
 
 /// Where a caption is laid out in a control of the given size and font.
 QRect captionExtent(const QWidget* control, const QFont& font, QSize size) {
@@ -75,15 +83,15 @@ void fitCaption(QWidget* control, CaptionSource source) {
     const QRect natural = captionExtent(control, font, size);
     // A null extent: no caption, or a kind that has none.
     if (!natural.isNull() && !room.contains(natural)) {
-        // Every stretch tried costs a font of its own: start from the one that a caption laid
-        // out in the face as it is, in a box as much wider, promises to fit.
+        // Start from the step that a caption laid out in the face as it is, in a box as much
+        // wider, promises to fit.
         const double needed = std::min({1.0, double(room.width()) / natural.width(),
                                         double(room.height()) / natural.height()});
-        int first = std::max(kNarrowestStretch, std::min(99, int(needed * 100)));
+        int first = onStep(std::max(kNarrowestStretch, std::min(99, int(needed * 100))));
         while (first > kNarrowestStretch &&
                !room.contains(narrowed(captionExtent(control, font, widened(size, first)), first)))
-            --first;
-        for (int stretch = first; stretch >= kNarrowestStretch; --stretch) {
+            first -= kStretchStep;
+        for (int stretch = first; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
             font.setStretch(stretch);
             if (room.contains(captionExtent(control, font, size)))
                 break;
