@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include <optional>
+#include <string>
 #include <thread>
 
 #include <malloc.h>
@@ -33,15 +34,50 @@ struct Startup {
     Q_DECLARE_TR_FUNCTIONS(Startup)
 };
 
+// The name Qt gives the desktop's default face when the desktop names none.
+constexpr char kGenericSans[] = "Sans Serif";
+
+/// The installed face that the font configuration gives for a name.
+std::string matchedFace(const char* name) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    std::string face;
+    FcChar8* family = nullptr;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
+        face = reinterpret_cast<const char*>(family);
+    if (match)
+        FcPatternDestroy(match);
+    return face;
+}
+
 /// Qt reads the font configuration and the font caches (a fifth of a start-up's work) only when
-/// the first window asks for a face; read them on another core while Qt connects to the display.
-std::jthread readFontConfigurationAhead() {
+/// the first window asks for a face; read them on another core while Qt connects to the display,
+/// and find the face that the generic name stands for.
+std::jthread readFontConfigurationAhead(std::string& genericSansFace) {
 #ifdef __GLIBC__
     // One heap for every thread: a heap of the helper's own would keep what it freed, a tenth
     // of a MiB at the first paint.
     mallopt(M_ARENA_MAX, 1);
 #endif
-    return std::jthread([] { FcInit(); });
+    return std::jthread([&genericSansFace] {
+        FcInit();
+        genericSansFace = matchedFace(kGenericSans);
+    });
+}
+
+/// No face answers to the generic name, so Qt has every installed font sorted for stand-ins,
+/// once for each alphabet shown: the menus ask for the face it stands for by its own name.
+void nameTheGenericFace(const std::string& face) {
+    QFont font = QApplication::font();
+    if (face.empty() || font.family() != QLatin1String(kGenericSans))
+        return;
+    font.setFamily(QString::fromStdString(face));
+    QApplication::setFont(font);
 }
 
 } // namespace
@@ -78,11 +114,13 @@ int run(int& argc, char** argv) {
                          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!display || commandLine::wanted(argc, argv))
         return commandLine::run(argc, argv);
-    std::jthread fontConfiguration = readFontConfigurationAhead();
+    std::string genericSansFace;
+    std::jthread fontConfiguration = readFontConfigurationAhead(genericSansFace);
     // Takes Qt's own options (-style, -platform); what is left is the program's.
     QApplication application(argc, argv);
     // Done by now, as a rule; nothing may end the process while it runs.
     fontConfiguration.join();
+    nameTheGenericFace(genericSansFace);
     QString asked;
     if (const std::optional<int> refused =
             commandLine::refusedForWindows(QCoreApplication::arguments(), asked))
