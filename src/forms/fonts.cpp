@@ -13,6 +13,9 @@
 
 namespace forms {
 
+namespace {
+
+/// Registers the nearest installed faces for the fonts the designs name; once per process.
 void registerFontSubstitutes() {
     static const bool done = [] {
         // DejaVu Sans descends from the same wide, open design as Verdana; Liberation Sans
@@ -27,6 +30,8 @@ void registerFontSubstitutes() {
     }();
     (void)done;
 }
+
+} // namespace
 
 QString installedFace(const QString& face) {
     // Asked for a face that is missing, Qt first has fontconfig sort every font on the system

@@ -153,7 +153,6 @@ public:
     explicit Builder(const WindowDefinition& definition) : m_def(definition) {}
 
     std::unique_ptr<QWidget> build() {
-        registerFontSubstitutes();
         m_windowFont = makeFont(m_def.font.value_or(kDefaultFont));
         std::unique_ptr<QWidget> window = makeWindow();
         for (const ControlDefinition& control : m_def.controls)
