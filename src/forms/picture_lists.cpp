@@ -7,12 +7,15 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QResource>
 
+#include "forms/raw_picture.h"
 #include "forms/units.h"
 
 static void initDwellstarAssets() {
     // Resources in a static library are only registered by this call.
     Q_INIT_RESOURCE(dwellstar_assets);
+    Q_INIT_RESOURCE(dwellstar_packed_pictures);
 }
 
 namespace forms {
@@ -53,6 +56,9 @@ constexpr std::array<PictureItem, 15> kColors = {{
 }};
 
 QImage readPicture(const QString& resource) {
+    const qsizetype dot = resource.lastIndexOf(u'.');
+    if (const QResource packed(resource.left(dot) + QStringLiteral(".argb32")); packed.isValid())
+        return unpackPicture(packed.uncompressedData());
     // By the format its name ends with: guessing from the contents would load every image
     // plugin first.
     QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());

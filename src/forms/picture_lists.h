@@ -26,7 +26,8 @@ std::span<const PictureItem> picturesNamed(std::string_view name);
 void initResources();
 
 /// Decodes an embedded picture by the format its name ends with (guessing from the contents
-/// would load every image plugin first), shared through the pixmap cache. On a screen scaled
+/// would load every image plugin first), or reads it from the raw pixels packed beside it (see
+/// raw_picture.h), shared through the pixmap cache. On a screen scaled
 /// above 1 it is the picture drawn at twice the size ("@2x"), at the screen's scale; its
 /// device-independent size stays the designed one.
 QPixmap loadPicture(const QString& resource);
