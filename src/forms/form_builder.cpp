@@ -105,10 +105,11 @@ QFont designFont(const ControlDefinition& control, const QFont& windowFont) {
     // Only the text boxes show what the user types; every other control shows the program's
     // own texts, which the faces hold, so no fallback faces are looked up for them. Nor are
     // they shaped: in the alphabets of its languages shaping only kerns, and shaping loads a
-    // face's layout tables anew for every size and weight. A text box sets the default
-    // explicitly, or it would take its frame's.
+    // face's layout tables anew for every size and weight. A control in the window's own font
+    // takes the text boxes' all the same: each font is one more to set up. A text box sets the
+    // default explicitly, or it would take its frame's.
     font.setStyleStrategy(
-        control.kind == ControlKind::TextBox
+        control.kind == ControlKind::TextBox || !control.font
             ? QFont::PreferDefault
             : QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return font;
