@@ -32,8 +32,9 @@ QImage unpackPicture(QByteArrayView packed) {
     const char* in = packed.data();
     const auto width = qFromLittleEndian<quint32>(in);
     const auto height = qFromLittleEndian<quint32>(in + 4);
-    // Within QImage's own limits, and the size a picture of them takes.
-    if (width == 0 || height == 0 || width > 32767 || height > 32767 ||
+    // Within QImage's own limits, so that the size below cannot overflow, and the size a
+    // picture of them takes.
+    if (width > 32767 || height > 32767 ||
         packed.size() != kHeaderSize + 4 * qsizetype(width) * height)
         return {};
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "forms/picture_lists.h"
+#include "forms/raw_picture.h"
 #include "forms/shared_pictures.h"
 
 using namespace Qt::StringLiterals;
@@ -554,6 +555,20 @@ private Q_SLOTS:
         };
         const double larger = from(loadImage(doubleSizeName(resource)));
         QVERIFY2(larger < from(designed) / 2, qPrintable(u"%1 from the larger"_s.arg(larger)));
+    }
+
+    // Packed pixels come back as they went in; anything cut short or sized wrong, as nothing.
+    void packedPictures() {
+        QImage picture(3, 2, QImage::Format_ARGB32);
+        picture.fill(QColor(200, 40, 10, 128));
+        picture.setPixel(2, 1, qRgba(0, 0, 255, 255));
+        const QByteArray packed = forms::packPicture(picture);
+        QCOMPARE(forms::unpackPicture(packed),
+                 picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        const QByteArray huge(8, '\xff');
+        for (const QByteArray& damaged :
+             {QByteArray(), packed.left(8), packed.chopped(1), packed + 'x', huge})
+            QVERIFY(forms::unpackPicture(damaged).isNull());
     }
 
     void cursorsAtScreenScale() {
